@@ -1,0 +1,146 @@
+#include "settings/LogIt.h"
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include "core/Error.h"
+#include "core/Format.h"
+#include "core/ProcessState.h"
+#include "platform/Cp1252.h"
+#include "platform/Services.h"
+
+namespace bw {
+
+namespace detail {
+int& logFailureCount() {
+  static int count = 0;
+  return count;
+}
+}  // namespace detail
+
+namespace {
+
+constexpr qint64 kTrimAbove = 2000000;
+constexpr qint64 kKeepAbout = 1750000;
+constexpr int kHeadWidth = 52;
+
+[[noreturn]] void fail(const QString& what) {
+  throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt") + what);
+}
+
+// Creates or opens a file readable by its owner only.
+int openOwnerOnly(const QByteArray& path, int flags) {
+  const int fd = ::open(path.constData(), flags | O_CLOEXEC, 0600);
+  if (fd < 0) fail(QString());
+  return fd;
+}
+
+void writeAll(int fd, const QByteArray& bytes) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(fd);
+      errno = err;
+      fail(QString());
+    }
+    done += n;
+  }
+}
+
+void trim(const QString& logPath, const QString& backupPath, qint64 size) {
+  const QByteArray log = QFile::encodeName(logPath);
+  const QByteArray bak = QFile::encodeName(backupPath);
+  if (::unlink(bak.constData()) != 0 && errno != ENOENT) fail(QString());
+  if (::rename(log.constData(), bak.constData()) != 0) fail(QString());
+  QFile backup(backupPath);
+  if (!backup.open(QIODevice::ReadOnly)) {
+    errno = EACCES;
+    fail(QString());
+  }
+  const QByteArray content = backup.readAll();
+  backup.close();
+  // Drop whole lines until their characters (line breaks not counted) reach
+  // size - kKeepAbout; the line that reaches it goes too.
+  const qint64 toDrop = size - kKeepAbout;
+  qint64 dropped = 0;
+  qsizetype pos = 0;
+  while (dropped < toDrop && pos < content.size()) {
+    qsizetype nl = content.indexOf('\n', pos);
+    const qsizetype end = nl < 0 ? content.size() : nl;
+    qsizetype len = end - pos;
+    if (len > 0 && content[end - 1] == '\r') --len;
+    dropped += len;
+    pos = nl < 0 ? content.size() : nl + 1;
+  }
+  QByteArray kept;
+  kept.reserve(content.size() - pos);
+  while (pos < content.size()) {
+    qsizetype nl = content.indexOf('\n', pos);
+    const qsizetype end = nl < 0 ? content.size() : nl;
+    qsizetype len = end - pos;
+    if (len > 0 && content[end - 1] == '\r') --len;
+    kept.append(content.constData() + pos, len);
+    kept.append("\r\n");
+    pos = nl < 0 ? content.size() : nl + 1;
+  }
+  const int fd = openOwnerOnly(log, O_WRONLY | O_CREAT | O_TRUNC);
+  writeAll(fd, kept);
+  ::close(fd);
+  ::unlink(bak.constData());
+}
+
+}  // namespace
+
+QString logFilePath() { return state().gstrPath + QStringLiteral("BidWarden.log"); }
+QString logBackupPath() { return state().gstrPath + QStringLiteral("BidWarden.bak"); }
+int logFailuresShown() { return detail::logFailureCount(); }
+
+QString logLineHead(const QString& source) {
+  const QString when = formatDateTime(DateTime::localNow(), QStringLiteral("m-d-yy h:mm:ss AMPM"));
+  QString head = when + QStringLiteral(" | (") + source + ')';
+  if (head.size() > kHeadWidth) head.truncate(kHeadWidth);
+  return head.leftJustified(kHeadWidth, ' ');
+}
+
+void LogIt(const QString& source, const QString& message) {
+  try {
+    const QString logPath = logFilePath();
+    struct stat info {};
+    if (::stat(QFile::encodeName(logPath).constData(), &info) == 0 && info.st_size > kTrimAbove)
+      trim(logPath, logBackupPath(), info.st_size);
+    const QByteArray line = toCp1252(logLineHead(source) + message + QStringLiteral("\r\n"));
+    const int fd = openOwnerOnly(QFile::encodeName(logPath), O_WRONLY | O_CREAT | O_APPEND);
+    writeAll(fd, line);
+    if (::close(fd) != 0) fail(QString());
+  } catch (...) {
+    int& failures = detail::logFailureCount();
+    if (failures >= 2) return;
+    ++failures;
+    QString description;
+    try {
+      throw;
+    } catch (const Error& e) {
+      description = e.description();
+    } catch (const std::exception& e) {
+      description = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+      description = QStringLiteral("Unknown error");
+    }
+    if (IMessageBox* box = services().messageBox) {
+      try {
+        box->show(QStringLiteral("modMain.LogIt") + description, IMessageBox::Buttons::Ok,
+                  IMessageBox::Icon::Critical, QStringLiteral("BidWarden"));
+      } catch (...) {
+      }
+    }
+  }
+}
+
+}  // namespace bw

@@ -28,14 +28,12 @@ constexpr qint64 kTrimAbove = 2000000;
 constexpr qint64 kKeepAbout = 1750000;
 constexpr int kHeadWidth = 52;
 
-[[noreturn]] void fail(const QString& what) {
-  throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt") + what);
-}
+[[noreturn]] void fail() { throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt")); }
 
 // Creates or opens a file readable by its owner only.
 int openOwnerOnly(const QByteArray& path, int flags) {
   const int fd = ::open(path.constData(), flags | O_CLOEXEC, 0600);
-  if (fd < 0) fail(QString());
+  if (fd < 0) fail();
   return fd;
 }
 
@@ -48,7 +46,7 @@ void writeAll(int fd, const QByteArray& bytes) {
       const int err = errno;
       ::close(fd);
       errno = err;
-      fail(QString());
+      fail();
     }
     done += n;
   }
@@ -57,12 +55,12 @@ void writeAll(int fd, const QByteArray& bytes) {
 void trim(const QString& logPath, const QString& backupPath, qint64 size) {
   const QByteArray log = QFile::encodeName(logPath);
   const QByteArray bak = QFile::encodeName(backupPath);
-  if (::unlink(bak.constData()) != 0 && errno != ENOENT) fail(QString());
-  if (::rename(log.constData(), bak.constData()) != 0) fail(QString());
+  if (::unlink(bak.constData()) != 0 && errno != ENOENT) fail();
+  if (::rename(log.constData(), bak.constData()) != 0) fail();
   QFile backup(backupPath);
   if (!backup.open(QIODevice::ReadOnly)) {
     errno = EACCES;
-    fail(QString());
+    fail();
   }
   const QByteArray content = backup.readAll();
   backup.close();
@@ -118,7 +116,7 @@ void LogIt(const QString& source, const QString& message) {
     const QByteArray line = toCp1252(logLineHead(source) + message + QStringLiteral("\r\n"));
     const int fd = openOwnerOnly(QFile::encodeName(logPath), O_WRONLY | O_CREAT | O_APPEND);
     writeAll(fd, line);
-    if (::close(fd) != 0) fail(QString());
+    if (::close(fd) != 0) fail();
   } catch (...) {
     int& failures = detail::logFailureCount();
     if (failures >= 2) return;

@@ -47,7 +47,6 @@ class WebTest : public ::testing::Test {
     s.Post("/aw-cgi/x", post);
     s.Post("/", post);
     server.start();
-    env.http.enqueueNotOpened();  // unused: the real client is installed below
     Services real = services();
     real.http = &client;
     scope = std::make_unique<ScopedServices>(real);
@@ -94,6 +93,15 @@ TEST_F(WebTest, UnopenableAddressGivesEmptyAndOneLogLine) {
   ASSERT_EQ(lines.size(), 1);
   EXPECT_TRUE(lines[0].contains("(modMain.GetHTML)"));
   EXPECT_EQ(lines[0].mid(52), "Failed to open URL. Internet connection may be down.");
+}
+
+TEST_F(WebTest, OnlyWebAddressesAreFetched) {
+  QFile secret(env.dataFolder() + "secret.txt");
+  ASSERT_TRUE(secret.open(QIODevice::WriteOnly));
+  secret.write("do not read");
+  secret.close();
+  EXPECT_EQ(GetHTML("file://" + env.dataFolder() + "secret.txt"), "");
+  EXPECT_EQ(env.logMessages(), QStringList{"Failed to open URL. Internet connection may be down."});
 }
 
 TEST_F(WebTest, HttpPostSendsAnHttp10FormPost) {

@@ -2,14 +2,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include "core/Error.h"
 #include "core/Format.h"
 #include "core/ProcessState.h"
+#include "core/TextFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 
@@ -29,28 +27,6 @@ constexpr qint64 kKeepAbout = 1750000;
 constexpr int kHeadWidth = 52;
 
 [[noreturn]] void fail() { throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt")); }
-
-// Creates or opens a file readable by its owner only.
-int openOwnerOnly(const QByteArray& path, int flags) {
-  const int fd = ::open(path.constData(), flags | O_CLOEXEC, 0600);
-  if (fd < 0) fail();
-  return fd;
-}
-
-void writeAll(int fd, const QByteArray& bytes) {
-  qsizetype done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      errno = err;
-      fail();
-    }
-    done += n;
-  }
-}
 
 void trim(const QString& logPath, const QString& backupPath, qint64 size) {
   const QByteArray log = QFile::encodeName(logPath);
@@ -88,9 +64,7 @@ void trim(const QString& logPath, const QString& backupPath, qint64 size) {
     kept.append("\r\n");
     pos = nl < 0 ? content.size() : nl + 1;
   }
-  const int fd = openOwnerOnly(log, O_WRONLY | O_CREAT | O_TRUNC);
-  writeAll(fd, kept);
-  ::close(fd);
+  writeTextFile(logPath, fromCp1252(kept), FileAccess::OwnerOnly);
   ::unlink(bak.constData());
 }
 
@@ -113,10 +87,7 @@ void LogIt(const QString& source, const QString& message) {
     struct stat info {};
     if (::stat(QFile::encodeName(logPath).constData(), &info) == 0 && info.st_size > kTrimAbove)
       trim(logPath, logBackupPath(), info.st_size);
-    const QByteArray line = toCp1252(logLineHead(source) + message + QStringLiteral("\r\n"));
-    const int fd = openOwnerOnly(QFile::encodeName(logPath), O_WRONLY | O_CREAT | O_APPEND);
-    writeAll(fd, line);
-    if (::close(fd) != 0) fail();
+    appendTextFile(logPath, logLineHead(source) + message + QStringLiteral("\r\n"), FileAccess::OwnerOnly);
   } catch (...) {
     int& failures = detail::logFailureCount();
     if (failures >= 2) return;

@@ -151,3 +151,40 @@ TEST(SystemClock, CorrectionMovesLocalNow) {
 
 }  // namespace
 }  // namespace bw
+
+#include <sys/stat.h>
+#include "core/Error.h"
+#include "core/TextFile.h"
+
+namespace bw {
+namespace {
+
+TEST(TextFile, WritesWindows1252AndKeepsOwnerOnlyFilesPrivate) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Auctions.dat");
+  writeTextFile(path, QString::fromUtf8("caf\u00e9 \u20ac\r\n"), FileAccess::OwnerOnly);
+  EXPECT_EQ(readAll(path), "caf\xe9 \x80\r\n");
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  appendTextFile(path, "more\r\n", FileAccess::OwnerOnly);
+  EXPECT_EQ(readTextFile(path), QString::fromUtf8("caf\u00e9 \u20ac\r\nmore\r\n"));
+  writeTextFile(path, "new\r\n", FileAccess::OwnerOnly);
+  EXPECT_EQ(readTextFile(path), "new\r\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Auctions.dat"});  // no leftovers
+}
+
+TEST(TextFile, FailuresAreNumberedErrors) {
+  QTemporaryDir dir;
+  try {
+    readTextFile(dir.filePath("none.dat"));
+    ADD_FAILURE();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.number(), 53);
+  }
+  EXPECT_THROW(writeTextFile(dir.filePath("no/folder/x.dat"), "x", FileAccess::Shared), Error);
+  EXPECT_THROW(appendTextFile(dir.filePath("no/folder/x.dat"), "x", FileAccess::Shared), Error);
+}
+
+}  // namespace
+}  // namespace bw

@@ -528,7 +528,7 @@ HttpAnswer Market::acceptBid(const HttpRequest &request, const FormValues &form,
                                "This confirmation is not valid any more. Go back to the item and bid again."),
                     "bad-key");
     const std::string userId = trim(value(form, "userid"));
-    if (userId.empty() || userId.find(' ') != std::string::npos)
+    if (userId.empty())
         return html(answerPage(ctx, "Sign-in problem", "Your User ID is not valid. Check it and try again."),
                     "bad-id");
     const Account *acct = account(userId);

@@ -131,6 +131,7 @@ bool Simulator::start(int port) {
     auto server = std::make_unique<Server>();
     Market &market = *market_;
     const auto handler = [&market](const httplib::Request &req, httplib::Response &res) { serve(market, req, res); };
+    server->http.set_payload_max_length(1 << 20);
     server->http.Get(".*", handler);
     server->http.Post(".*", handler);
     server->port = port == 0 ? server->http.bind_to_any_port("127.0.0.1")

@@ -71,6 +71,7 @@ void serve(Market &market, const httplib::Request &req, httplib::Response &res) 
     request.query = question == std::string::npos ? "" : req.target.substr(question + 1);
     request.body = req.body;
     request.host = req.get_header_value("Host");
+    if (request.host.empty()) request.host = "127.0.0.1:" + std::to_string(req.local_port);
     request.cookie = req.get_header_value("Cookie");
 
     const Admission admission = market.admit(request);

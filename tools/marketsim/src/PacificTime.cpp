@@ -3,6 +3,9 @@
 #include <chrono>
 #include <cstdio>
 
+#include <QDateTime>
+#include <QTimeZone>
+
 namespace marketsim {
 
 namespace {
@@ -14,14 +17,6 @@ constexpr const char *kMonths[] = {"January", "February", "March",     "April", 
 constexpr const char *kDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 constexpr std::int64_t kHourMs = 3'600'000;
-
-// Milliseconds (in standard-time wall clock) of the first Sunday of a month at 02:00.
-std::int64_t firstSundayAtTwo(int year, unsigned month) {
-    const sys_days first = year_month_day{std::chrono::year{year}, std::chrono::month{month}, day{1}};
-    const unsigned wd = weekday{first}.c_encoding();
-    const sys_days sunday = first + days{(7 - wd) % 7};
-    return duration_cast<milliseconds>(sunday.time_since_epoch()).count() + 2 * kHourMs;
-}
 
 WallTime wallTime(std::int64_t localMs, bool daylight) {
     const auto ms = milliseconds{localMs};
@@ -46,10 +41,12 @@ WallTime wallTime(std::int64_t localMs, bool daylight) {
 } // namespace
 
 WallTime pacificTime(std::int64_t utcMs) {
-    const std::int64_t standard = utcMs - 8 * kHourMs;
-    const int year = wallTime(standard, false).year;
-    const bool daylight = standard >= firstSundayAtTwo(year, 4) && standard < firstSundayAtTwo(year, 10) - kHourMs;
-    return wallTime(daylight ? standard + kHourMs : standard, daylight);
+    // The time-zone database knows every rule the West Coast has had, so the
+    // simulated marketplace keeps real Pacific time in every week of the year.
+    static const QTimeZone pacific("America/Los_Angeles");
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(utcMs, Qt::UTC);
+    const std::int64_t offsetMs = std::int64_t{pacific.offsetFromUtc(at)} * 1000;
+    return wallTime(utcMs + offsetMs, pacific.isDaylightTime(at));
 }
 
 std::string zoneName(const WallTime &t) { return t.daylight ? "PDT" : "PST"; }

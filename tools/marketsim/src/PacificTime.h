@@ -5,9 +5,8 @@
 
 namespace marketsim {
 
-// The marketplace states every time in US West Coast time. Daylight time runs
-// from the first Sunday of April, 02:00, to the first Sunday of October, 02:00:
-// the window that the tracker itself assumes, so both sides agree on the hour.
+// The marketplace states every time in US West Coast time, daylight time
+// included, as the time-zone database gives it for America/Los_Angeles.
 struct WallTime {
     int year = 1970, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
     int weekday = 4;  // 0 = Sunday

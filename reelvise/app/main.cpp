@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
   });
   layout->addWidget(info);
   launcher.resize(260, launcher.sizeHint().height());
+  if (QScreen* screen = launcher.screen())
+    launcher.move(screen->availableGeometry().center() - launcher.rect().center());
   launcher.show();
 
   const QStringList args = app.arguments();

@@ -438,6 +438,8 @@ class Pipeline {
         return false;
       }
       filtered_->pict_type = AV_PICTURE_TYPE_NONE;
+      // The MPEG encoders take a constant quantiser from each picture.
+      if (&lane == &video_) filtered_->quality = lane.encoder->global_quality;
       const bool ok = encode(lane, filtered_.get(), error);
       av_frame_unref(filtered_.get());
       if (!ok) return false;

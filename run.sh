@@ -30,6 +30,12 @@ started=0
 
 # The sections below are filled in as the programs grow.
 
+# Reelvise: the engine library lies beside it in the same folder.
+"$bin/Reelvise" &
+pids+=($!)
+echo "Started Reelvise (pid $!) from $bin; its engine library is $bin/libEncodery.so."
+started=$((started + 1))
+
 if ((started == 0)); then
   echo "Nothing to start yet: the programs are still being built up."
   exit 0

@@ -337,11 +337,20 @@ class Pipeline {
                    : packet_->stream_index == audio_.inputIndex ? &audio_
                                                                 : nullptr;
       if (lane != nullptr && lane->decoder) {
+        if (lane == &video_) ++videoPackets_;
         trackPosition(*lane, packet_.get());
         if (!decode(*lane, packet_.get(), error)) return Outcome::Failed;
       }
       av_packet_unref(packet_.get());
       if (!reportPosition()) return Outcome::Stopped;
+    }
+    // A container that states its picture count but ends well short of it
+    // has been cut off; what is left would pass for the whole film.
+    const int64_t declared = video_.inputStream->nb_frames;
+    if (declared >= 10 && videoPackets_ < declared * 9 / 10) {
+      *error = "the input ends after " + std::to_string(videoPackets_) + " of " +
+               std::to_string(declared) + " pictures";
+      return Outcome::Failed;
     }
     for (Lane* lane : {&video_, &audio_}) {
       if (!lane->decoder) continue;
@@ -500,6 +509,7 @@ class Pipeline {
   int lastPercent_ = 0;
   std::chrono::steady_clock::time_point lastReport_{};
   int64_t framesEncoded_ = 0;
+  int64_t videoPackets_ = 0;
   int64_t decodedPictures_ = 0;
   int previewEvery_ = 5;
   std::unique_ptr<SwsContext, SwsDeleter> scaler_;

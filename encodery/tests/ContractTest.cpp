@@ -120,6 +120,13 @@ class Refused : public ::testing::TestWithParam<int> {
     const std::string audioOnly = SampleFiles::scratch("tone.wav");
     if (!fs::exists(audioOnly))
       probe::make("-f lavfi -i sine=duration=1 '" + audioOnly + "'");
+    const std::string cutAvi = SampleFiles::scratch("cut.avi");
+    {
+      // AVI states its picture count up front; half the file is not the film.
+      const auto data = probe::bytes(SampleFiles::path(kPal43));
+      std::ofstream(cutAvi, std::ios::binary)
+          .write(reinterpret_cast<const char*>(data.data()), data.size() / 2);
+    }
     const std::string truncated = SampleFiles::scratch("truncated.mp4");
     {
       // MP4 keeps its index at the end: a cut file cannot be opened.
@@ -131,6 +138,7 @@ class Refused : public ::testing::TestWithParam<int> {
         {"text file", text, SampleFiles::scratch("a.mpg")},
         {"audio only", audioOnly, SampleFiles::scratch("b.mpg")},
         {"truncated", truncated, SampleFiles::scratch("c.mpg")},
+        {"cut avi", cutAvi, SampleFiles::scratch("g.mpg")},
         {"missing input", SampleFiles::scratch("none.avi"), SampleFiles::scratch("d.mpg")},
         {"empty input", "", SampleFiles::scratch("e.mpg")},
         {"empty output", good, ""},
@@ -163,7 +171,7 @@ TEST_P(Refused, BadArgumentsGiveFalseOrFailureAndNoOutput) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, Refused, ::testing::Range(0, 9));
+INSTANTIATE_TEST_SUITE_P(Inputs, Refused, ::testing::Range(0, 10));
 
 TEST(Preview, EveryFewPicturesArriveAtThePreviewsSize) {
   struct Seen {

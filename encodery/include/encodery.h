@@ -13,8 +13,9 @@
  *   NEW_ENCODERY     returns a new object, or NULL when out of memory.  The
  *                    caller owns it and ends it with Release.
  *   NEW_00_ENCODERY  returns the process-wide shared object (created on
- *                    first use).  Release on it is ignored; it lives until
- *                    the library is unloaded.
+ *                    first use).  Release on it stops and waits for its
+ *                    conversions and closes its file; the object itself
+ *                    stays usable until the process ends.
  *
  * Threads
  *   An object is used from one thread at a time (the caller's thread).  Each
@@ -31,8 +32,11 @@
  *   ConvertToMpeg/ConvertToDivX/ConvertToAvi open the input at once and
  *   answer false without starting anything when an argument is unusable
  *   (NULL or empty path, NULL callback, output equal to the input, input
- *   not readable or without a video stream, a conversion already running on
- *   this object).  True: the worker has started and will report:
+ *   not readable or without a video stream).  A conversion started while
+ *   an older one runs on the same object stops the older one without
+ *   waiting for it: after a callback already in flight it reports nothing
+ *   more, and its output is removed.
+ *   True: the worker has started and will report:
  *     0..99  per cent of the input done (monotonic, by input position)
  *     100    finished; the output file is complete
  *     -1     failed; the output file has been removed

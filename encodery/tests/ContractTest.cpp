@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 #include "EngineFixture.h"
@@ -84,6 +85,33 @@ TEST(Release, DuringAReportWaitsForItAndStopsTheConversion) {
   EXPECT_EQ(run.reports().size(), count);
   EXPECT_NE(run.reports().back(), 100);
   EXPECT_FALSE(fs::exists(output));
+}
+
+// The front end may start anew while the stopped conversion's report still
+// waits for it: the new start must not wait for the old worker.
+TEST(Restart, StopsTheOlderConversionWithoutWaitingForIt) {
+  const std::string first = SampleFiles::scratch("first.mpg");
+  const std::string second = SampleFiles::scratch("second.mpg");
+  EngineRun run;
+  std::mutex gate;
+  gate.lock();
+  std::atomic<bool> firstWaiting{false};
+  std::atomic<int> calls{0};
+  run.answer = [&](int) {
+    if (calls++ == 0) {
+      firstWaiting = true;
+      std::lock_guard wait(gate);  // held by the test until the restart is done
+    }
+    return true;
+  };
+  ASSERT_TRUE(run.start(4, SampleFiles::path(kPal43), first));
+  while (!firstWaiting) std::this_thread::sleep_for(1ms);
+  ASSERT_TRUE(run.start(0, SampleFiles::path(kPal43), second));
+  gate.unlock();
+  ASSERT_EQ(run.waitForEnd(), 100);
+  run.release();
+  EXPECT_FALSE(fs::exists(first));
+  EXPECT_TRUE(fs::exists(second));
 }
 
 TEST(Release, OfAnIdleObjectAndOfTheSharedObjectIsHarmless) {

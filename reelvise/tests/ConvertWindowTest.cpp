@@ -166,6 +166,26 @@ TEST_F(Windows, OpeningRevealsTheDialogAndTicksThePreviewWhichUnticksWhenClosed)
   EXPECT_EQ(picture->pixmap().size(), QSize(32, 24));
 }
 
+TEST_F(Windows, DraggingTheBackgroundMovesDialogAndPreviewTogether) {
+  showAndReveal();
+  dialog->move(300, 300);
+  preview->move(290, 20);
+  QWidget* background = control<QLabel>("Image1");
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(background->mapToGlobal(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(background, &event);
+  };
+  send(QEvent::MouseMove, {40, 40}, Qt::NoButton);  // no drag before a press
+  EXPECT_EQ(dialog->pos(), QPoint(300, 300));
+  send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  send(QEvent::MouseMove, {30, 25}, Qt::LeftButton);
+  EXPECT_EQ(dialog->pos(), QPoint(320, 315));
+  EXPECT_EQ(preview->pos(), QPoint(310, 35));
+  send(QEvent::MouseMove, {50, 50}, Qt::NoButton);  // button released: stays
+  EXPECT_EQ(dialog->pos(), QPoint(320, 315));
+}
+
 TEST_F(Windows, CloseButtonReleasesTheEngineAndBringsTheMainWindowBack) {
   QWidget mainWindow;
   mainWindow.setGeometry(200, 200, 400, 300);

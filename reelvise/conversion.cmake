@@ -1,22 +1,19 @@
 # Engine binding, conversion dialog, preview and file-information windows.
 target_sources(reelvise_core PRIVATE
   core/ProgramFolder.cpp
-  core/EngineBinding.cpp)
-target_sources(reelvise_ui PRIVATE
-  ui/StartupBinding.cpp)
-target_sources(reelvise_core PRIVATE
+  core/EngineBinding.cpp
   core/ConversionModes.cpp
-  core/ConvertDialogLogic.cpp)
-target_sources(reelvise_core PRIVATE
+  core/ConvertDialogLogic.cpp
   core/ShapeRegion.cpp
   core/FileInfoText.cpp)
 target_sources(reelvise_ui PRIVATE
+  ui/StartupBinding.cpp
   ui/ImageButton.cpp
   ui/ConvertArtwork.cpp
   ui/FrmPreview.cpp
   ui/InfoDlg.cpp
-  ui/FrmConvert.cpp)
-target_sources(reelvise_ui PRIVATE ui/ConversionWindows.cpp)
+  ui/FrmConvert.cpp
+  ui/ConversionWindows.cpp)
 
 # Tests of the conversion side.
 add_library(reelvise_conversion_test_support STATIC tests/EngineDouble.cpp)

@@ -4,7 +4,7 @@
 # target and settings; prints wall time, CPU time and peak memory of both.
 #   compare.sh [--short] [BIN_DIR]    (--short: a 2-second input, once, for ctest)
 # Each side runs REPEAT times (default 3); the best wall and CPU time count,
-# since the machine may be busy with other work.
+# since the machine may be busy with other work.  MODES picks modes.
 set -euo pipefail
 seconds=20
 repeat=${REPEAT:-3}
@@ -54,7 +54,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 echo "Input: ${seconds} s, 640x480, 25 fps, MPEG-4 + MP3 stereo 44.1 kHz"
 printf "%-5s | %7s %7s %8s %9s | %7s %7s %8s %9s | %5s %5s %5s\n" mode \
   "eng s" "eng cpu" "eng MB" "eng KB" "cli s" "cli cpu" "cli MB" "cli KB" "wall" "cpu" "mem"
-for mode in 0 1 2 3 4 100 101; do
+for mode in ${MODES:-0 1 2 3 4 100 101}; do
   ext=mpg; ((mode >= 100)) && ext=avi
   read -r ew ec em es < <(measure "$work/engine.$ext" "$convert_tool" "$mode" "$input" "$work/engine.$ext")
   # shellcheck disable=SC2046

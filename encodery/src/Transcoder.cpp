@@ -246,9 +246,12 @@ bool setUpAudio(Lane& lane, const TargetSettings& s, AVFormatContext* output, st
   }
   char outLayout[128] = {};
   av_channel_layout_describe(&enc->ch_layout, outLayout, sizeof outLayout);
-  std::string chain = "aresample=" + std::to_string(s.audioRate) +
-                      ",aformat=sample_fmts=" + av_get_sample_fmt_name(format) +
+  // aformat alone has the graph convert what differs; aresample only for
+  // another rate, so matching audio passes without a copy.
+  std::string chain = "aformat=sample_fmts=" + std::string(av_get_sample_fmt_name(format)) +
+                      ":sample_rates=" + std::to_string(s.audioRate) +
                       ":channel_layouts=" + outLayout;
+  if (dec->sample_rate != s.audioRate) chain = "aresample=" + std::to_string(s.audioRate) + "," + chain;
   if (!buildGraph(lane, args, "abuffer", "abuffersink", chain, error)) return false;
   // The encoders take fixed-size frames; the sink re-chunks.
   if (!(codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) && enc->frame_size > 0)
@@ -446,6 +449,9 @@ class Pipeline {
         *error = "filter: " + avError(rc);
         return false;
       }
+      if (filtered_->pts != AV_NOPTS_VALUE)
+        filtered_->pts = av_rescale_q(filtered_->pts, av_buffersink_get_time_base(lane.sink),
+                                      lane.encoder->time_base);
       filtered_->pict_type = AV_PICTURE_TYPE_NONE;
       // The MPEG encoders take a constant quantiser from each picture.
       if (&lane == &video_) filtered_->quality = lane.encoder->global_quality;

@@ -5,7 +5,8 @@ target_sources(reelvise_core PRIVATE
   core/ConversionModes.cpp
   core/ConvertDialogLogic.cpp
   core/ShapeRegion.cpp
-  core/FileInfoText.cpp)
+  core/FileInfoText.cpp
+  core/TerminationSignals.cpp)
 target_sources(reelvise_ui PRIVATE
   ui/StartupBinding.cpp
   ui/ImageButton.cpp
@@ -43,3 +44,7 @@ target_compile_definitions(reelvise_conversion_ui_tests PRIVATE ENGINE_LIBRARY="
 add_dependencies(reelvise_conversion_ui_tests encodery)
 gtest_discover_tests(reelvise_conversion_ui_tests DISCOVERY_TIMEOUT 60
   PROPERTIES LABELS "reelvise" TIMEOUT 180 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+add_test(NAME reelvise_ends_in_order_on_sigterm
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/sigterm_test.sh $<TARGET_FILE:Reelvise>)
+set_tests_properties(reelvise_ends_in_order_on_sigterm PROPERTIES LABELS reelvise TIMEOUT 60)

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "core/ConversionModes.h"
+#include "core/TerminationSignals.h"
 #include "ui/ConversionWindows.h"
 #include "ui/FrmConvert.h"
 #include "ui/InfoDlg.h"
@@ -18,6 +19,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (!BindEngineOrExplain()) return 0;
+  QuitOnTerminationSignals();
   app.setApplicationName(QStringLiteral("Vidora Video Convert"));
   ConversionWindows windows = CreateConversionWindows();
 

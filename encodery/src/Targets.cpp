@@ -38,10 +38,19 @@ void fitPicture(TargetSettings& s, const InputVideo& input, AVRational frameAspe
             int64_t{frameAspect.num} * s.height, int64_t{frameAspect.den} * s.width, 1 << 16);
 }
 
-AVRational nearestRate(const AVCodec* codec, AVRational wanted) {
-  if (codec == nullptr || codec->supported_framerates == nullptr) return wanted;
-  return codec->supported_framerates[av_find_nearest_q_idx(wanted, codec->supported_framerates)];
+AVRational nearestRate(const AVRational* accepted, AVRational wanted) {
+  if (accepted == nullptr) return wanted;
+  return accepted[av_find_nearest_q_idx(wanted, accepted)];
 }
+
+AVRational nearestRate(const AVCodec* codec, AVRational wanted) {
+  return nearestRate(codec != nullptr ? codec->supported_framerates : nullptr, wanted);
+}
+
+// The encoder's own list goes on with rates that only unofficial MPEG-1
+// streams carry, which it then refuses to write.
+constexpr AVRational kMpeg1Rates[] = {{24000, 1001}, {24, 1}, {25, 1}, {30000, 1001},
+                                      {30, 1},       {50, 1}, {60000, 1001}, {60, 1}, {0, 0}};
 
 AVRational inputRateOr25(const InputVideo& input) {
   if (input.frameRate.num <= 0 || input.frameRate.den <= 0) return {25, 1};
@@ -149,7 +158,7 @@ TargetSettings settingsFor(Target target, const InputVideo& input) {
       s.muxer = "mpeg";
       s.videoEncoder = "mpeg1video";
       keepPicture(s, input);
-      s.frameRate = nearestRate(avcodec_find_encoder_by_name("mpeg1video"), inputRateOr25(input));
+      s.frameRate = nearestRate(kMpeg1Rates, inputRateOr25(input));
       s.gopSize = 15;
       s.quantiser = 3;
       keptAudio(s, input, "mp2", 44100, 192000);

@@ -1,11 +1,9 @@
 // The engine object behind I_ENCODERY and the library's factories.
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <atomic>
 #include <climits>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <new>
 #include <thread>
 #include <vector>

@@ -143,7 +143,7 @@ void TfrmConvert::buildControls() {
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  // Each step waits 10 ms in the original; a 10 ms timer keeps the loop free.
+  // One step every 10 ms; a timer instead of a wait keeps the loop free.
   Timer1->setInterval(10);
   connect(Timer1, &QTimer::timeout, this, &TfrmConvert::revealStep);
 

@@ -126,6 +126,7 @@ struct Lane {
   Codec encoder;
   AVStream* outputStream = nullptr;
   int64_t startOffset = 0;  // in the input stream's time base
+  int64_t endPts = AV_NOPTS_VALUE;  // end of the last decoded frame, same base
 };
 
 bool buildGraph(Lane& lane, const std::string& sourceArgs, const char* sourceName,
@@ -358,7 +359,12 @@ class Pipeline {
     for (Lane* lane : {&video_, &audio_}) {
       if (!lane->decoder) continue;
       if (!decode(*lane, nullptr, error)) return Outcome::Failed;
-      if (av_buffersrc_add_frame(lane->source, nullptr) < 0 || !drainFilter(*lane, error) ||
+      // Closed at the end of the last picture, so that the last one (or a
+      // single still picture) keeps its time through the frame-rate filter.
+      const int closed = lane->endPts != AV_NOPTS_VALUE
+                             ? av_buffersrc_close(lane->source, lane->endPts, AV_BUFFERSRC_FLAG_PUSH)
+                             : av_buffersrc_add_frame(lane->source, nullptr);
+      if (closed < 0 || !drainFilter(*lane, error) ||
           !encode(*lane, nullptr, error))
         return Outcome::Failed;
     }
@@ -430,7 +436,14 @@ class Pipeline {
       if (rc < 0) return true;
       int64_t ts = frame_->best_effort_timestamp;
       frame_->pts = ts == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : ts - lane.startOffset;
-      if (&lane == &video_) deliverPreview(frame_.get());
+      if (&lane == &video_) {
+        deliverPreview(frame_.get());
+        if (frame_->pts != AV_NOPTS_VALUE) {
+          const int64_t oneFrame = std::max<int64_t>(
+              1, av_rescale_q(1, av_inv_q(settings_.frameRate), lane.inputStream->time_base));
+          lane.endPts = frame_->pts + (frame_->pkt_duration > 0 ? frame_->pkt_duration : oneFrame);
+        }
+      }
       rc = av_buffersrc_add_frame_flags(lane.source, frame_.get(), 0);
       av_frame_unref(frame_.get());
       if (rc < 0) {

@@ -53,6 +53,20 @@ TEST(Progress, BrokenInputReportsFailureAndLeavesNoOutput) {
   EXPECT_FALSE(fs::exists(output));
 }
 
+// The frame-rate filter is closed at the end of the last picture, so a
+// single picture is not lost.
+TEST(Progress, AStillPictureBecomesOnePicture) {
+  const std::string still = SampleFiles::scratch("still.png");
+  ASSERT_TRUE(probe::make("-f lavfi -i color=c=red:size=64x48:duration=0.04 -frames:v 1 '" + still + "'"));
+  const std::string output = SampleFiles::scratch("still.mpg");
+  EngineRun run;
+  ASSERT_TRUE(run.start(1, still, output));
+  ASSERT_EQ(run.waitForEnd(), 100);
+  EXPECT_EQ(probe::run("ffprobe -v error -count_frames -select_streams v -show_entries "
+                       "stream=nb_read_frames -of csv=p=0 '" + output + "'"),
+            "1\n");
+}
+
 TEST(Stop, AnsweringFalseEndsTheReportsAndRemovesTheOutput) {
   const std::string output = SampleFiles::scratch("stopped.mpg");
   EngineRun run;

@@ -12,8 +12,6 @@ extern "C" {
 #include <libavfilter/buffersrc.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
-#include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
 }
 

@@ -48,6 +48,12 @@ export BIDWARDEN_MARKETPLACE=$marketsim_address
 export BIDWARDEN_UPDATE_SERVER=$marketsim_address
 echo "Marketplace simulator (demo scenario) listens on $marketsim_address; demo account demo_bidder / demo."
 
+# Reelvise: the engine library lies beside it in the same folder.
+"$bin/Reelvise" &
+pids+=($!)
+echo "Started Reelvise (pid $!) from $bin; its engine library is $bin/libEncodery.so."
+started=$((started + 1))
+
 if ((started == 0)); then
   echo "Nothing to start yet: the programs are still being built up."
   exit 0

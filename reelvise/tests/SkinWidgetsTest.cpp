@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "core/ProgramFolder.h"
+#include "core/Shell.h"
 #include "ui/AboutBox.h"
 #include "ui/MainForm.h"
 #include "ui/MyLabel.h"

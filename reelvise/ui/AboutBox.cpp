@@ -9,6 +9,7 @@
 
 #include "core/MainCommands.h"
 #include "core/ProgramFolder.h"
+#include "core/Shell.h"
 #include "ui/MyLabel.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "core/ProgramFolder.h"
+#include "core/Shell.h"
 #include "ui/OwnerMenu.h"
 #include "ui/TransparentButton.h"
 

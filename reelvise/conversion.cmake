@@ -7,3 +7,13 @@ target_sources(reelvise_ui PRIVATE
 target_sources(reelvise_core PRIVATE
   core/ConversionModes.cpp
   core/ConvertDialogLogic.cpp)
+target_sources(reelvise_core PRIVATE
+  core/ShapeRegion.cpp
+  core/FileInfoText.cpp)
+target_sources(reelvise_ui PRIVATE
+  ui/ImageButton.cpp
+  ui/ConvertArtwork.cpp
+  ui/FrmPreview.cpp
+  ui/InfoDlg.cpp
+  ui/FrmConvert.cpp)
+target_sources(reelvise_ui PRIVATE ui/ConversionWindows.cpp)

@@ -16,7 +16,8 @@ target_sources(reelvise_ui PRIVATE
   ui/AboutBox.cpp
   ui/Splash.cpp
   ui/MainForm.cpp
-  ui/DesktopShell.cpp)
+  ui/DesktopShell.cpp
+  ui/ProgramWindows.cpp)
 
 # Artwork: the skins, the splash picture and the about box's pictures are
 # painted by a small tool at build time, beside the program in bin/.

@@ -440,7 +440,16 @@ QImage welcomePicture(const SkinDesign& d) {
   return image;
 }
 
-bool writeSkin(const SkinDesign& d, const QString& folder) {
+bool rowIsKey(const QImage& image, int y) {
+  for (int x = 0; x < image.width(); ++x) {
+    if (image.pixel(x, y) != kKey.rgb()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool writeSkin(SkinDesign d, const QString& folder) {
   QDir().mkpath(folder);
   QImage layer = transparentLayer(d.size);
   {
@@ -449,7 +458,22 @@ bool writeSkin(const SkinDesign& d, const QString& folder) {
   }
   QImage edge(d.size, QImage::Format_RGB32);
   edge.fill(QColor(12, 12, 16));
-  const QImage face = flatten(layer, edge);
+  QImage face = flatten(layer, edge);
+  // The window's outline is traced from the first row down; a face whose
+  // top rows are all key colour leaves slivers, so the face starts at its
+  // first painted row and ends at its last.
+  int top = 0;
+  while (top < face.height() - 1 && rowIsKey(face, top)) {
+    ++top;
+  }
+  int bottom = face.height() - 1;
+  while (bottom > top && rowIsKey(face, bottom)) {
+    --bottom;
+  }
+  face = face.copy(0, top, face.width(), bottom - top + 1);
+  for (ButtonSpec& b : d.buttons) {
+    b.rect.translate(0, -top);
+  }
   bool ok = save(face, folder + "/face.bmp");
   for (const ButtonSpec& b : d.buttons) {
     const int fileNumber = b.number == 11 ? 12 : b.number;

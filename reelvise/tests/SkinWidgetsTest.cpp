@@ -188,6 +188,22 @@ TEST_F(MainWindowTest, SkinSubmenuHasThumbnailsAndSeparators) {
   EXPECT_EQ(window_->size(), QSize(300, 100));
 }
 
+TEST_F(MainWindowTest, DraggingTheFaceMovesTheWindow) {
+  window_->move(100, 100);
+  QWidget* face = window_->faceImage();
+  auto send = [face](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, face->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(face, &event);
+  };
+  send(QEvent::MouseMove, {50, 50}, Qt::NoButton);  // no drag before a press
+  EXPECT_EQ(window_->pos(), QPoint(100, 100));
+  send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+  send(QEvent::MouseMove, {30, 25}, Qt::LeftButton);
+  EXPECT_EQ(window_->pos(), QPoint(120, 115));
+  send(QEvent::MouseMove, {60, 60}, Qt::NoButton);  // moves without the button do nothing
+  EXPECT_EQ(window_->pos(), QPoint(120, 115));
+}
+
 TEST(TransparentButtonTest, ShowsRestPressedAndHoverFrames) {
   reelvise::ImageList images;
   QImage strip(8, 2, QImage::Format_RGB32);

@@ -44,7 +44,7 @@ foreach(page IN LISTS reelvise_help_pages)
 endforeach()
 
 # The installed program finds its skins, help and engine in its own folder.
-set(reelvise_shipped_folders SKIN0 SKIN1 art)
+set(reelvise_shipped_folders SKIN0 SKIN1 SKIN2 art)
 foreach(folder IN LISTS reelvise_shipped_folders)
   install(DIRECTORY ${reelvise_art_dir}/${folder} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()

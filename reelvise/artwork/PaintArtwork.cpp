@@ -418,6 +418,73 @@ SkinDesign ember() {
   return d;
 }
 
+SkinDesign frost() {
+  SkinDesign d;
+  d.name = "Frost";
+  d.size = QSize(490, 200);
+  d.palette = {QColor(252, 253, 255), QColor(164, 176, 192), QColor(28, 40, 64), QColor(30, 130, 230),
+               QColor(236, 96, 84), QColor(150, 30, 24)};
+  const QStringList labels = {"MPG1", "MPG2", "VCD", "DVD", "DivX", "AVI"};
+  for (int i = 0; i < 6; ++i) {
+    d.buttons.push_back({i + 1, QRect(72 + i * 59, 118, 54, 36), false, labels[i], Glyph::None});
+  }
+  d.buttons.push_back({7, QRect(438, 118, 32, 32), true, {}, Glyph::Exit});
+  d.buttons.push_back({8, QRect(20, 22, 32, 32), true, {}, Glyph::Menu});
+  d.buttons.push_back({9, QRect(20, 70, 32, 32), true, {}, Glyph::Skin});
+  d.buttons.push_back({10, QRect(438, 22, 32, 32), true, {}, Glyph::Help});
+  d.buttons.push_back({11, QRect(438, 70, 32, 32), true, {}, Glyph::Home});
+  d.welcomeTop = QColor(214, 230, 246);
+  d.welcomeBottom = QColor(120, 150, 186);
+  d.welcomeInk = QColor(20, 40, 80);
+  const std::vector<ButtonSpec> buttons = d.buttons;
+  d.paintFace = [buttons](QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPolygonF outline({QPointF(28, 1), QPointF(462, 1), QPointF(489, 38), QPointF(489, 162),
+                             QPointF(462, 199), QPointF(28, 199), QPointF(1, 162), QPointF(1, 38)});
+    QPainterPath body;
+    body.addPolygon(outline);
+    body.closeSubpath();
+    QLinearGradient silver(0, 0, 0, 200);
+    silver.setColorAt(0, QColor(240, 243, 247));
+    silver.setColorAt(0.5, QColor(196, 204, 214));
+    silver.setColorAt(1, QColor(140, 150, 164));
+    p.setPen(QPen(QColor(90, 100, 116), 2));
+    p.setBrush(silver);
+    p.drawPath(body);
+    // Brushed metal: faint horizontal strokes.
+    p.save();
+    p.setClipPath(body);
+    for (int y = 3; y < 200; y += 3) {
+      p.setPen(QPen(QColor(255, 255, 255, (y * 37 % 5) * 9), 1));
+      p.drawLine(QPointF(0, y), QPointF(490, y));
+    }
+    p.restore();
+    // Wing panels.
+    p.setPen(QPen(QColor(120, 130, 146), 1));
+    p.setBrush(QColor(170, 180, 194, 120));
+    p.drawRoundedRect(QRectF(12, 14, 48, 98), 12, 12);
+    p.drawRoundedRect(QRectF(430, 14, 48, 98), 12, 12);
+
+    const QRectF screen(70, 16, 352, 88);
+    QLinearGradient glass(0, screen.top(), 0, screen.bottom());
+    glass.setColorAt(0, QColor(22, 38, 70));
+    glass.setColorAt(1, QColor(8, 14, 30));
+    p.setPen(QPen(QColor(60, 70, 90), 2));
+    p.setBrush(glass);
+    p.drawRoundedRect(screen, 8, 8);
+    paintReel(p, QPointF(112, 60), 30, QColor(170, 200, 235), QColor(8, 14, 30));
+    paintText(p, QRectF(154, 24, 260, 28), "Vidora Video Convert", font(19, true),
+              QColor(150, 230, 255));
+    paintText(p, QRectF(156, 54, 260, 18), "Ready to convert", font(12), QColor(130, 200, 170));
+    paintText(p, QRectF(156, 76, 260, 16), "right-click anywhere for the menu", font(10),
+              QColor(110, 150, 190));
+    paintText(p, QRectF(60, 166, 370, 20), "VIDORA  VIDEO  CONVERT  2.5", font(10, true),
+              QColor(70, 80, 98), Qt::AlignCenter);
+    paintWells(p, buttons, QColor(120, 130, 146));
+  };
+  return d;
+}
+
 QImage welcomePicture(const SkinDesign& d) {
   QImage image(320, 240, QImage::Format_RGB32);
   QPainter p(&image);
@@ -575,6 +642,7 @@ int main(int argc, char** argv) {
   const QString root = QString::fromLocal8Bit(argv[1]);
   bool ok = writeSkin(midnight(), root + "/SKIN0");
   ok = writeSkin(ember(), root + "/SKIN1") && ok;
+  ok = writeSkin(frost(), root + "/SKIN2") && ok;
   QDir().mkpath(root + "/art");
   ok = save(splashPicture(), root + "/art/splash.bmp") && ok;
   ok = save(aboutIcon(), root + "/art/about-icon.bmp") && ok;

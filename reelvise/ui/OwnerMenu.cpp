@@ -44,7 +44,6 @@ void drawMenuBanner(QPainter& canvas, const QRect& rect, const QString& text) {
 
 TPopupMenu::TPopupMenu(QWidget* owner) : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint) {
   setMouseTracking(true);
-  setAttribute(Qt::WA_DeleteOnClose, false);
   // Menus keep the ordinary desktop look, whatever the owner's palette.
   setPalette(QApplication::palette("QMenu"));
   setFont(QApplication::font("QMenu"));
@@ -113,7 +112,6 @@ int TPopupMenu::itemAt(const QPoint& localPos) const {
 }
 
 void TPopupMenu::popup(const QPoint& globalPos) {
-  emit aboutToShow();
   relayout();
   active_ = -1;
   QPoint pos = globalPos;
@@ -310,13 +308,12 @@ void TPopupMenu::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TPopupMenu::stepActive(int direction) {
-  for (int step = 1; step <= count(); ++step) {
-    const int index = ((active_ < 0 ? (direction > 0 ? -1 : 0) : active_) + direction * step +
-                       count() * 2) % count();
+  int index = active_ >= 0 ? active_ : (direction > 0 ? -1 : count());
+  for (int step = 0; step < count(); ++step) {
+    index = (index + direction + count()) % count();
     const TMenuItem& entry = *items_[static_cast<std::size_t>(index)];
     if (entry.enabled && !entry.isSeparator()) {
-      active_ = index;
-      update();
+      hoverItem(index);
       return;
     }
   }
@@ -343,19 +340,15 @@ void TPopupMenu::keyPressEvent(QKeyEvent* event) {
       }
       return;
     case Qt::Key_Right:
+      if (openSub_ != nullptr && openSub_->isVisible()) {
+        openSub_->stepActive(1);
+      }
+      return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (active_ >= 0) {
-        const int index = active_;
-        active_ = -1;
-        if (items_[static_cast<std::size_t>(index)]->submenu != nullptr) {
-          hoverItem(index);
-          openSub_->stepActive(1);
-        } else if (event->key() != Qt::Key_Right) {
-          activateItem(index);
-        } else {
-          active_ = index;
-        }
+      activateItem(active_);
+      if (openSub_ != nullptr && openSub_->isVisible()) {
+        openSub_->stepActive(1);
       }
       return;
     default:

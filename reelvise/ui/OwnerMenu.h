@@ -55,9 +55,6 @@ class TPopupMenu : public QWidget {
   // Runs the entry as a click would.
   void activateItem(int index);
 
- signals:
-  void aboutToShow();
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -84,6 +84,8 @@ TForm1::TForm1(reelvise::IShell& shell, IMainWindowPeers& peers, I_ZTINI* config
       config_(config),
       switcher_(std::make_unique<reelvise::SkinSwitcher>(programFolder(), config, shapeBuilder)) {
   setObjectName("Form1");
+  // The buttons' hints show even before the window is first activated.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   setWindowTitle("Form1");
   resize(490, 239);
 

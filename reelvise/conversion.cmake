@@ -17,3 +17,25 @@ target_sources(reelvise_ui PRIVATE
   ui/InfoDlg.cpp
   ui/FrmConvert.cpp)
 target_sources(reelvise_ui PRIVATE ui/ConversionWindows.cpp)
+
+# Tests of the conversion side.
+add_library(reelvise_conversion_test_support STATIC tests/EngineDouble.cpp)
+target_link_libraries(reelvise_conversion_test_support PUBLIC reelvise_core GTest::gtest)
+
+add_library(encodery_one_factory MODULE tests/OneFactoryLibrary.c)
+target_link_libraries(encodery_one_factory PRIVATE project_options)
+set_target_properties(encodery_one_factory PROPERTIES C_VISIBILITY_PRESET hidden)
+
+add_executable(reelvise_conversion_core_tests
+  tests/ConvertLogicTest.cpp
+  tests/ShapeRegionTest.cpp
+  tests/ConversionModesTest.cpp
+  tests/EngineBindingTest.cpp)
+target_link_libraries(reelvise_conversion_core_tests PRIVATE reelvise_conversion_test_support)
+target_compile_definitions(reelvise_conversion_core_tests PRIVATE
+  ENGINE_LIBRARY="$<TARGET_FILE:encodery>"
+  ONE_FACTORY_LIBRARY="$<TARGET_FILE:encodery_one_factory>"
+  BINARY_FOLDER="${CMAKE_BINARY_DIR}/bin")
+add_dependencies(reelvise_conversion_core_tests encodery encodery_one_factory)
+gtest_discover_tests(reelvise_conversion_core_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS "reelvise" TIMEOUT 120)

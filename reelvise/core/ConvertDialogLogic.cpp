@@ -133,6 +133,8 @@ void ConvertDialogLogic::releaseEngine() {
   abandonPendingReports();
   engine_->vtbl->Release(engine_);
   engine_ = nullptr;
+  // A released engine reports nothing more: the conversion is over.
+  state_ = Idle;
   std::lock_guard lock(reportMutex_);
   abandoned_ = false;
 }

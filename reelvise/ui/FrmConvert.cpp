@@ -64,6 +64,10 @@ void TfrmConvert::buildControls() {
       "QLabel { color: #e6edfb; background: transparent; }"
       "QLabel#Label_Title { color: white; }"
       "QCheckBox { background: transparent; }"
+      "QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid #9fb6dc;"
+      " background: #f4f7fd; }"
+      "QCheckBox::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5,"
+      " fx:0.5, fy:0.5, stop:0 #2f7de0, stop:0.55 #2f7de0, stop:0.6 #f4f7fd); }"
       "QLineEdit { background: #f4f7fd; color: #101828; border: 1px solid #7d97c4;"
       " padding: 0 2px; selection-background-color: #3b6fc4; }"
       "QToolButton { background: #d9e3f5; border: 1px solid #7d97c4; }"
@@ -74,7 +78,7 @@ void TfrmConvert::buildControls() {
       " stop:0 #8fd3ff, stop:0.5 #3a8ee6, stop:1 #1d5fb0); }"));
 
   QFont small = font();
-  small.setPixelSize(11);
+  small.setPixelSize(10);
   Label_Title = label(this, "Label_Title", QString(), {5, 6, 72, 15});
   QFont bold = small;
   bold.setBold(true);

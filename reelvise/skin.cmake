@@ -59,9 +59,10 @@ add_executable(reelvise_skin_core_tests
   tests/MenuLayoutTest.cpp)
 target_link_libraries(reelvise_skin_core_tests PRIVATE project_options reelvise_core
   GTest::gtest_main)
-gtest_discover_tests(reelvise_skin_core_tests DISCOVERY_MODE PRE_TEST)
+gtest_discover_tests(reelvise_skin_core_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES LABELS "reelvise")
 
 add_executable(reelvise_skin_ui_tests tests/SkinWidgetsTest.cpp)
 target_link_libraries(reelvise_skin_ui_tests PRIVATE project_options reelvise_ui GTest::gtest)
 gtest_discover_tests(reelvise_skin_ui_tests DISCOVERY_MODE PRE_TEST
-  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  PROPERTIES LABELS "reelvise" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

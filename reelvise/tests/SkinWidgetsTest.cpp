@@ -169,6 +169,34 @@ TEST_F(MainWindowTest, PopupMenuHasTheBannerColumnAndEveryCommand) {
   EXPECT_EQ(peers_.abouts, 1);
 }
 
+TEST_F(MainWindowTest, MouseOpensSubmenusAndClicksThroughTheChain) {
+  TPopupMenu* menu = window_->popupMenu();
+  menu->popup(QPoint(100, 100));
+  // The topmost pop-up receives every mouse event, wherever the pointer is.
+  auto send = [](TPopupMenu* receiver, QEvent::Type type, TPopupMenu* over, int index) {
+    const QPoint global = over->mapToGlobal(over->itemRect(index).center());
+    QMouseEvent event(type, receiver->mapFromGlobal(global), global, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(receiver, &event);
+  };
+  send(menu, QEvent::MouseMove, menu, 1);
+  TPopupMenu* conversions = menu->openSubmenu();
+  ASSERT_NE(conversions, nullptr);
+  EXPECT_TRUE(conversions->isVisible());
+
+  // Back over "File Info..." in the first menu: the submenu closes.
+  send(conversions, QEvent::MouseMove, menu, 2);
+  EXPECT_FALSE(conversions->isVisible());
+
+  send(menu, QEvent::MouseMove, menu, 1);
+  ASSERT_TRUE(conversions->isVisible());
+  send(conversions, QEvent::MouseButtonRelease, conversions, 6);
+  EXPECT_EQ(peers_.modes, QList<int>{100});
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_FALSE(conversions->isVisible());
+}
+
 TEST_F(MainWindowTest, SkinSubmenuHasThumbnailsAndSeparators) {
   TPopupMenu* skins = window_->skinSubmenu();
   ASSERT_EQ(skins->count(), 3);

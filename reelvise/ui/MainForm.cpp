@@ -99,6 +99,8 @@ TForm1::TForm1(reelvise::IShell& shell, IMainWindowPeers& peers, I_ZTINI* config
 
   for (int number = 1; number <= reelvise::kSkinButtonCount; ++number) {
     auto* button = new TTransparentButton(this);
+    // Until a skin places it, a button has no size and cannot be hit.
+    button->setGeometry(0, 0, 0, 0);
     button->setObjectName(QString("Button_Ctrl%1").arg(number));
     const reelvise::MainButtonInfo& info = reelvise::mainButtonInfo(number);
     button->setToolTip(QString::fromLatin1(info.hint));

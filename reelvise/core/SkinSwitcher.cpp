@@ -1,6 +1,5 @@
 #include "core/SkinSwitcher.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "core/ProgramFolder.h"

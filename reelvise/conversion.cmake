@@ -39,3 +39,10 @@ target_compile_definitions(reelvise_conversion_core_tests PRIVATE
 add_dependencies(reelvise_conversion_core_tests encodery encodery_one_factory)
 gtest_discover_tests(reelvise_conversion_core_tests DISCOVERY_TIMEOUT 60
   PROPERTIES LABELS "reelvise" TIMEOUT 120)
+
+add_executable(reelvise_conversion_ui_tests tests/ConvertWindowTest.cpp)
+target_link_libraries(reelvise_conversion_ui_tests PRIVATE reelvise_ui reelvise_conversion_test_support)
+target_compile_definitions(reelvise_conversion_ui_tests PRIVATE ENGINE_LIBRARY="$<TARGET_FILE:encodery>")
+add_dependencies(reelvise_conversion_ui_tests encodery)
+gtest_discover_tests(reelvise_conversion_ui_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS "reelvise" TIMEOUT 180 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

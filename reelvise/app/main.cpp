@@ -1,57 +1,69 @@
-// Test launcher until the skinned main window takes over: binds the engine,
-// makes the conversion windows, then offers one plain button per mode.
-//   Reelvise [--mode N]   opens the dialog in mode N at once
-#include <QApplication>
-#include <QFileDialog>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
-#include <QVBoxLayout>
-#include <QWidget>
+// Reelvise start-up: bind the engine before any window exists, show the
+// splash, create every window, then run the skinned main window.
 
-#include "core/ConversionModes.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QThread>
+
+#include <exception>
+#include <memory>
+
+#include "core/MainCommands.h"
 #include "core/TerminationSignals.h"
-#include "ui/ConversionWindows.h"
-#include "ui/FrmConvert.h"
-#include "ui/InfoDlg.h"
+#include "ui/DesktopShell.h"
+#include "ui/ProgramWindows.h"
+#include "ui/Splash.h"
 #include "ui/StartupBinding.h"
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+
+// Waits while the windows keep painting.
+void pause(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds && !TerminationRequested()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(10);
+  }
+}
+
+int run(QApplication& app) {
+  if (!BindEngineOrExplain()) {
+    return 0;
+  }
+  QuitOnTerminationSignals();
+  // A splash-screen window has no task-bar button of its own.
+  auto splash = std::make_unique<TfrmSplash>();
+  splash->show();
+  splash->repaint();
+  QApplication::processEvents();
+
+  app.setApplicationName(reelvise::kProductTitle);
+  DesktopShell shell;
+  ProgramWindows windows(shell);
+
+  pause(kSplashMilliseconds);
+  splash.reset();
+
+  if (TerminationRequested()) {
+    return 0;
+  }
+  TForm1& mainWindow = windows.mainWindow();
+  mainWindow.show();
+  return app.exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (!BindEngineOrExplain()) return 0;
-  QuitOnTerminationSignals();
-  app.setApplicationName(QStringLiteral("Vidora Video Convert"));
-  ConversionWindows windows = CreateConversionWindows();
-
-  QWidget launcher;
-  launcher.setWindowTitle(QStringLiteral("Reelvise - conversion test launcher"));
-  auto* layout = new QVBoxLayout(&launcher);
-  for (int mode : {0, 2, 1, 4, 3, 101, 100}) {
-    auto* button = new QPushButton(QStringLiteral("Test: ") + findConversionMode(mode)->title, &launcher);
-    QObject::connect(button, &QPushButton::clicked, &launcher,
-                     [&, mode] { windows.convert->runMode(&launcher, mode); });
-    layout->addWidget(button);
+  try {
+    return run(app);
+  } catch (const std::exception& error) {
+    QMessageBox::critical(nullptr, reelvise::kProductTitle, QString::fromLocal8Bit(error.what()));
   }
-  auto* info = new QPushButton(QStringLiteral("Test: File Info..."), &launcher);
-  QObject::connect(info, &QPushButton::clicked, &launcher, [&] {
-    const QString file = QFileDialog::getOpenFileName(&launcher, QStringLiteral("Open"), QString(),
-                                                      QStringLiteral("*.* (*)"), nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
-    if (!file.isEmpty()) ShowFileInfo(file, &launcher, FileInfoRequest::MainWindow);
-  });
-  layout->addWidget(info);
-  launcher.resize(260, launcher.sizeHint().height());
-  if (QScreen* screen = launcher.screen())
-    launcher.move(screen->availableGeometry().center() - launcher.rect().center());
-  launcher.show();
-
-  const QStringList args = app.arguments();
-  const int at = args.indexOf(QStringLiteral("--mode"));
-  if (at >= 0 && at + 1 < args.size()) {
-    const int mode = args[at + 1].toInt();
-    QTimer::singleShot(0, &launcher, [&, mode] { windows.convert->runMode(&launcher, mode); });
-  }
-  const int rc = app.exec();
-  DestroyConversionWindows(windows);
-  return rc;
+  return 1;
 }

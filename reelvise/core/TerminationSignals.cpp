@@ -9,6 +9,7 @@
 
 namespace {
 int wakeFds[2] = {-1, -1};
+bool terminationRequested = false;
 
 void onSignal(int) {
   const char byte = 1;
@@ -24,6 +25,7 @@ void QuitOnTerminationSignals() {
     char byte;
     while (read(wakeFds[0], &byte, 1) > 0) {
     }
+    terminationRequested = true;
     QCoreApplication::exit(0);
   });
   struct sigaction action {};
@@ -33,3 +35,5 @@ void QuitOnTerminationSignals() {
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
 }
+
+bool TerminationRequested() { return terminationRequested; }

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 cmake --preset fuzz >/dev/null
-mapfile -t targets < <(cmake --build --preset fuzz --target help | sed -n 's/^\(fuzz_[A-Za-z0-9_]*\):.*/\1/p' | sort -u)
+mapfile -t targets < <(cmake --build --preset fuzz --target help | sed -n 's/^\(fuzz_[A-Za-z0-9_]*\):.*/\1/p' | grep -v "_autogen" | sort -u)
 if ((${#targets[@]} == 0)); then
   echo "run-fuzzers: no fuzz_* targets" >&2
   exit 1

@@ -78,6 +78,7 @@ const char* kScenario = R"({
 class AgainstSimulator : public ::testing::Test {
  protected:
   void startWith(const std::string& scenario, const LocaleInfo& locale = LocaleInfo::enUS()) {
+    stop();
     env = std::make_unique<test::TestEnvironment>(locale);
     env->clock.setUtcMs(kStartUtcMs);
     machine = std::make_unique<marketsim::ManualClock>(kStartUtcMs);
@@ -90,8 +91,13 @@ class AgainstSimulator : public ::testing::Test {
                            QString::fromStdString(sim->baseUrl()));
     state().ProgramSettings.EbayID = QStringLiteral("ME_BIDDER");
   }
-  void TearDown() override {
+  void TearDown() override { stop(); }
+  // Undoes startWith, the last installed first.
+  void stop() {
+    scoped.reset();
     if (sim) sim->stop();
+    sim.reset();
+    env.reset();
   }
 
   QJsonObject simAuction(const QString& item) const {
@@ -179,9 +185,10 @@ TEST_P(EveryKindOfPage, TheRecordHoldsWhatTheSimulatorShows) {
       EXPECT_FALSE(auction.TimeRemaining().isEmpty());
     }
   }
-  // The user's won auction is flagged; a win is seen only once.
+  // The user's won auction is flagged (the IDs compare exactly here).
   Auction won;
   won.setNumber(QStringLiteral("5013"));
+  won.setMyBidUserID(QStringLiteral("me_bidder"));
   won.UpdateAuctionData();
   EXPECT_EQ(won.HighBidder(), QStringLiteral("me_bidder"));
   EXPECT_TRUE(won.BidsChangeFlag());
@@ -242,7 +249,6 @@ TEST_F(AgainstSimulator, TheClockComesIntoStepWithTheTimePage) {
     const std::int64_t simWallMs = sim->marketNowMs() - 8 * 3600 * 1000;
     const std::int64_t ours = MarketplaceNow().toLocalMs();
     EXPECT_LE(std::abs(ours - simWallMs), 1000) << ours - simWallMs;
-    sim->stop();
   }
 }
 

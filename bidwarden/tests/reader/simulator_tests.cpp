@@ -3,27 +3,20 @@
 // brought into step with the simulator's time page.
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <memory>
 
 #include "ReaderTestSupport.h"
 #include "core/DateReader.h"
 #include "core/ProcessState.h"
-#include "marketsim/Simulator.h"
+#include "SimulatedMarketplace.h"
 #include "model/Auction.h"
 #include "model/ItemPageReader.h"
-#include "platform/HttpClient.h"
 #include "support/TestDoubles.h"
 #include "time/ClockSync.h"
 #include "time/MarketTime.h"
 
 namespace bw {
 namespace {
-
-// 11 December 2026 13:00:00 UTC: 05:00 on the West Coast, standard time.
-constexpr std::int64_t kStartUtcMs = 1796994000000;
 
 const char* kScenario = R"({
   "clockOffset": 0,
@@ -73,50 +66,21 @@ const char* kScenario = R"({
   ]
 })";
 
-// The simulator on an ephemeral port, BidWarden pointed at it with real
-// HTTP, both on one clock that moves only when told.
 class AgainstSimulator : public ::testing::Test {
  protected:
   void startWith(const std::string& scenario, const LocaleInfo& locale = LocaleInfo::enUS()) {
-    stop();
-    env = std::make_unique<test::TestEnvironment>(locale);
-    env->clock.setUtcMs(kStartUtcMs);
-    machine = std::make_unique<marketsim::ManualClock>(kStartUtcMs);
-    sim = marketsim::Simulator::fromJson(scenario, *machine);
-    ASSERT_TRUE(sim->start(0));
-    Services replaced = services();
-    replaced.http = &http;
-    scoped = std::make_unique<ScopedServices>(replaced);
-    env->settings.setValue(QStringLiteral("Servers"), QStringLiteral("Marketplace"),
-                           QString::fromStdString(sim->baseUrl()));
+    market.reset();
+    market = std::make_unique<test::SimulatedMarketplace>(scenario, locale);
     state().ProgramSettings.EbayID = QStringLiteral("ME_BIDDER");
   }
-  void TearDown() override { stop(); }
-  // Undoes startWith, the last installed first.
-  void stop() {
-    scoped.reset();
-    if (sim) sim->stop();
-    sim.reset();
-    env.reset();
-  }
-
   QJsonObject simAuction(const QString& item) const {
-    const QJsonArray auctions = QJsonDocument::fromJson(QByteArray::fromStdString(sim->stateJson()))
-                                    .object()
-                                    .value(QStringLiteral("auctions"))
-                                    .toArray();
-    for (const auto& a : auctions) {
-      if (a.toObject().value(QStringLiteral("item")).toString() == item) return a.toObject();
-    }
-    ADD_FAILURE() << "no auction " << item.toStdString();
-    return {};
+    const QJsonObject found = market->auctionState(item);
+    EXPECT_FALSE(found.isEmpty()) << "no auction " << item.toStdString();
+    return found;
   }
+  test::TestEnvironment& env() { return market->env; }
 
-  std::unique_ptr<test::TestEnvironment> env;
-  std::unique_ptr<marketsim::ManualClock> machine;
-  std::unique_ptr<marketsim::Simulator> sim;
-  CurlHttpClient http;
-  std::unique_ptr<ScopedServices> scoped;
+  std::unique_ptr<test::SimulatedMarketplace> market;
 };
 
 Money simMoney(const QJsonObject& a, const char* key) {
@@ -138,7 +102,7 @@ TEST_P(EveryKindOfPage, TheRecordHoldsWhatTheSimulatorShows) {
                        !expected.value(QStringLiteral("purchasedBy")).toString().isEmpty();
     Auction auction;
     auction.setNumber(QLatin1String(item));
-    EXPECT_TRUE(auction.UpdateAuctionData()) << env->logMessages().join('\n').toStdString();
+    EXPECT_TRUE(auction.UpdateAuctionData()) << env().logMessages().join('\n').toStdString();
 
     EXPECT_EQ(auction.Description(), expected.value(QStringLiteral("title")).toString());
     EXPECT_EQ(auction.Seller(), expected.value(QStringLiteral("seller")).toString());
@@ -209,7 +173,7 @@ TEST_F(AgainstSimulator, AnInvalidItemAndAFirewallPageFail) {
   Auction blocked;
   blocked.setNumber(QStringLiteral("5100"));
   EXPECT_FALSE(blocked.UpdateAuctionData());
-  EXPECT_TRUE(env->logMessages().back().endsWith(QStringLiteral(": Possible Firewall Error")));
+  EXPECT_TRUE(env().logMessages().back().endsWith(QStringLiteral(": Possible Firewall Error")));
   EXPECT_EQ(blocked.Description(), QString());
 }
 
@@ -223,8 +187,7 @@ TEST_F(AgainstSimulator, ABidChangeBetweenTwoReadsRaisesTheFlag) {
   EXPECT_FALSE(auction.BidsChangeFlag());
   EXPECT_TRUE(auction.UpdateAuctionData());
   EXPECT_FALSE(auction.BidsChangeFlag());  // nothing changed yet
-  machine->advanceMs(120000);
-  env->clock.advanceMs(120000);
+  market->advance(120000);
   EXPECT_TRUE(auction.UpdateAuctionData());
   EXPECT_TRUE(auction.BidsChangeFlag());
   EXPECT_EQ(auction.HighBidder(), QStringLiteral("b"));
@@ -244,9 +207,9 @@ TEST_F(AgainstSimulator, TheClockComesIntoStepWithTheTimePage) {
     startWith(std::string(R"({ "clockOffset": )") + std::to_string(c.offsetSeconds) +
               R"(, "timePage": )" + c.timePage + R"(, "auctions": [] })");
     SynchronizeTimeToEbay();
-    ASSERT_NE(state().gdatLastSynch, DateTime()) << env->logMessages().join('\n').toStdString();
+    ASSERT_NE(state().gdatLastSynch, DateTime()) << env().logMessages().join('\n').toStdString();
     // The simulator's clock as West Coast wall time (standard time in December).
-    const std::int64_t simWallMs = sim->marketNowMs() - 8 * 3600 * 1000;
+    const std::int64_t simWallMs = market->sim->marketNowMs() - 8 * 3600 * 1000;
     const std::int64_t ours = MarketplaceNow().toLocalMs();
     EXPECT_LE(std::abs(ours - simWallMs), 1000) << ours - simWallMs;
   }

@@ -101,24 +101,45 @@ std::optional<DateTime> readDatePart(const std::vector<Part>& parts, const Local
   return std::nullopt;
 }
 
+// The time: h:mm[:ss] with an optional designator, or h and a designator.
+// Compiling the expressions costs more than reading a date, so they are kept
+// for the locale last asked for.
+struct TimePatterns {
+  QString am, pm;
+  QChar separator;
+  QRegularExpression time, hourOnly;
+};
+
+const TimePatterns& timePatternsFor(const LocaleInfo& locale) {
+  thread_local std::optional<TimePatterns> cached;
+  if (cached && cached->am == locale.amDesignator && cached->pm == locale.pmDesignator &&
+      cached->separator == locale.timeSeparator)
+    return *cached;
+  QStringList designators = {"AM", "PM", "A", "P"};
+  if (!locale.amDesignator.isEmpty()) designators << QRegularExpression::escape(locale.amDesignator);
+  if (!locale.pmDesignator.isEmpty()) designators << QRegularExpression::escape(locale.pmDesignator);
+  const QString sep = QRegularExpression::escape(QString(locale.timeSeparator)) + "|:";
+  const QString designator = "(" + designators.join('|') + ")";
+  cached = TimePatterns{
+      locale.amDesignator, locale.pmDesignator, locale.timeSeparator,
+      QRegularExpression(
+          QStringLiteral("(?<![\\d])(\\d{1,2})\\s*(?:%1)\\s*(\\d{1,2})(?:\\s*(?:%1)\\s*(\\d{1,2}))?(?:\\s*%2(?![\\p{L}]))?")
+              .arg(sep, designator),
+          QRegularExpression::CaseInsensitiveOption),
+      QRegularExpression(QStringLiteral("(?<![\\d])(\\d{1,2})\\s*%1(?![\\p{L}])").arg(designator),
+                         QRegularExpression::CaseInsensitiveOption)};
+  return *cached;
+}
+
 }  // namespace
 
 std::optional<DateTime> readDate(const QString& input, const LocaleInfo& locale) {
   QString text = input.trimmed();
   if (text.isEmpty()) return std::nullopt;
 
-  // The time: h:mm[:ss] with an optional designator, or h and a designator.
-  QStringList designators = {"AM", "PM", "A", "P"};
-  if (!locale.amDesignator.isEmpty()) designators << QRegularExpression::escape(locale.amDesignator);
-  if (!locale.pmDesignator.isEmpty()) designators << QRegularExpression::escape(locale.pmDesignator);
-  const QString sep = QRegularExpression::escape(QString(locale.timeSeparator)) + "|:";
-  const QString designator = "(" + designators.join('|') + ")";
-  const QRegularExpression timeRe(
-      QStringLiteral("(?<![\\d])(\\d{1,2})\\s*(?:%1)\\s*(\\d{1,2})(?:\\s*(?:%1)\\s*(\\d{1,2}))?(?:\\s*%2(?![\\p{L}]))?")
-          .arg(sep, designator),
-      QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpression hourOnlyRe(QStringLiteral("(?<![\\d])(\\d{1,2})\\s*%1(?![\\p{L}])").arg(designator),
-                                      QRegularExpression::CaseInsensitiveOption);
+  const TimePatterns& patterns = timePatternsFor(locale);
+  const QRegularExpression& timeRe = patterns.time;
+  const QRegularExpression& hourOnlyRe = patterns.hourOnly;
   int hour = 0, minute = 0, second = 0;
   bool hasTime = false;
   auto applyDesignator = [&](const QString& d) -> bool {

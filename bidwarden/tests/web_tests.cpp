@@ -197,6 +197,29 @@ TEST(CleanHTML, LineBreaksBecomeSingleSpaces) {
   for (const auto& [in, out] : cases) EXPECT_EQ(CleanHTML(in), out) << in.toStdString();
 }
 
+// The flattener walks the page once; its result must be that of the four
+// replacements one after the other, also where one pass's blank meets the
+// next pass's line break ("\r\n\n" gives a single blank).
+TEST(CleanHTML, EqualsTheFourReplacementsInTurn) {
+  const auto fourPasses = [](QString s) {
+    s.replace(QStringLiteral(" \r\n"), QStringLiteral(" "));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(QStringLiteral(" \n"), QStringLiteral(" "));
+    s.replace(QStringLiteral("\n"), QStringLiteral(" "));
+    return s;
+  };
+  const QString alphabet = QStringLiteral(" \r\nx");
+  for (int length = 0; length <= 7; ++length) {
+    int combinations = 1;
+    for (int i = 0; i < length; ++i) combinations *= alphabet.size();
+    for (int code = 0; code < combinations; ++code) {
+      QString text;
+      for (int i = 0, rest = code; i < length; ++i, rest /= alphabet.size()) text += alphabet[rest % alphabet.size()];
+      ASSERT_EQ(CleanHTML(text), fourPasses(text)) << QString(text).replace('\r', "\\r").replace('\n', "\\n").toStdString();
+    }
+  }
+}
+
 TEST(UrlEncode, FormValues) {
   const std::pair<QString, QString> cases[] = {
       {"a b&c", "a+b%26c"},

@@ -118,13 +118,75 @@ void DownloadBinary(const QString& fileName) {
   }
 }
 
+namespace {
+
+// One of the four replacements of CleanHTML: every non-overlapping match of
+// `pattern`, searched left to right, becomes one blank. It works on a stream
+// of characters so that the four can run in a single walk over the page.
+// None of the patterns has a prefix that is also its suffix, so after a
+// mismatch only the current character can begin a new match.
+template <typename Next>
+class BlankReplacement {
+ public:
+  BlankReplacement(QStringView pattern, Next& next) : pattern_(pattern), next_(next) {}
+
+  void put(QChar c) {
+    if (c == pattern_[matched_]) {
+      if (++matched_ == pattern_.size()) {
+        matched_ = 0;
+        next_.put(QLatin1Char(' '));
+      }
+      return;
+    }
+    for (qsizetype i = 0; i < matched_; ++i) next_.put(pattern_[i]);
+    matched_ = 0;
+    if (c == pattern_[0]) matched_ = 1;
+    else next_.put(c);
+  }
+
+  // Nothing held back here or further down the chain.
+  bool idle() const { return matched_ == 0 && next_.idle(); }
+
+  void finish() {
+    for (qsizetype i = 0; i < matched_; ++i) next_.put(pattern_[i]);
+    matched_ = 0;
+    next_.finish();
+  }
+
+ private:
+  QStringView pattern_;
+  qsizetype matched_ = 0;
+  Next& next_;
+};
+
+// The output is never longer than the input, so it is written straight into
+// a buffer of the input's size.
+struct Collect {
+  QChar* at;
+  void put(QChar c) { *at++ = c; }
+  bool idle() const { return true; }
+  void finish() {}
+};
+
+}  // namespace
+
 QString CleanHTML(const QString& text) {
   try {
-    QString out = text;
-    out.replace(QStringLiteral(" \r\n"), QStringLiteral(" "));
-    out.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    out.replace(QStringLiteral(" \n"), QStringLiteral(" "));
-    out.replace(QStringLiteral("\n"), QStringLiteral(" "));
+    // Same result as replacing, each time over the whole text and in this
+    // order, " \r\n", "\r\n", " \n" and "\n" by one blank.
+    QString out(text.size(), Qt::Uninitialized);
+    Collect collect{out.data()};
+    BlankReplacement<Collect> lineFeed(u"\n", collect);
+    BlankReplacement<decltype(lineFeed)> blankLineFeed(u" \n", lineFeed);
+    BlankReplacement<decltype(blankLineFeed)> crLf(u"\r\n", blankLineFeed);
+    BlankReplacement<decltype(crLf)> blankCrLf(u" \r\n", crLf);
+    for (const QChar c : text) {
+      // Most of a page is neither blank nor line break and passes unchanged.
+      if (c != u' ' && c != u'\r' && c != u'\n' && blankCrLf.idle()) collect.put(c);
+      else blankCrLf.put(c);
+    }
+    blankCrLf.finish();
+    out.truncate(collect.at - out.constData());
     return out;
   } catch (...) {
     logCurrentException(QStringLiteral("modMain.CleanHTML"));

@@ -108,7 +108,7 @@ void Auctions::Add(const QString& number, std::int32_t site) {
       added.setCurrentProfit(Money());
     const int failure =
         appendToFile(fileName_, buildAuctionRecord(added, RecordForm::Appended) + "\r\n");
-    if (failure) throw Error::fromErrno(failure, source);
+    if (failure) throw writeError(failure, source);
     InitializeProfitInfo();
   } catch (...) {
     logCurrentException(source);

@@ -64,7 +64,7 @@ bool Auctions::Save(const QString& path) {
     }
     // The old file stays whole until the new one is complete.
     if (const int failure = replaceFileContents(target, content))
-      throw Error::fromErrno(failure, source);
+      throw writeError(failure, source);
     fileName_ = target;
     announceFile(target);
     return true;

@@ -147,7 +147,7 @@ bool Auctions::ExportToExcel(const QString& path) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     if (const int failure = replaceFileContents(path, toCp1252(text), 0666 & ~mask))
-      throw Error::fromErrno(failure, source);
+      throw writeError(failure, source);
     LogIt(source, QStringLiteral("Finished exporting file. ") +
                       formatNumber(written, QStringLiteral("###,###,##0")) +
                       QStringLiteral(" records written"));

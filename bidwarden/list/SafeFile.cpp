@@ -1,6 +1,7 @@
 #include "list/SafeFile.h"
 
 #include <QFile>
+#include "core/Error.h"
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -81,6 +82,11 @@ int copyFileExclusive(const QString& from, const QString& to) {
   if (::close(out) != 0 && !failure) failure = errno;
   if (failure) ::unlink(target.constData());
   return failure;
+}
+
+Error writeError(int err, const QString& source) {
+  if (err == ENOENT) return Error(Error::PathNotFound, source);
+  return Error::fromErrno(err, source);
 }
 
 }  // namespace bw

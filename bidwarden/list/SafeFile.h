@@ -20,4 +20,9 @@ int appendToFile(const QString& path, const QByteArray& data);
 // Copies `from` to `to` (which must not exist). Returns 0 or an errno.
 int copyFileExclusive(const QString& from, const QString& to);
 
+class Error;
+// The error of a failed write: a missing file there means its folder is
+// missing, which is 76 "Path not found".
+Error writeError(int err, const QString& source);
+
 }  // namespace bw

@@ -15,6 +15,10 @@ namespace bw {
 // CurrentProfit reads the stored value until profit tracking recomputes it.
 class Auction {
  public:
+  // Refreshes the record from the item page (model/ItemPageReader.cpp): true
+  // when the auction is up to date, false when the refresh failed.
+  bool UpdateAuctionData();
+
 #define BW_AUCTION_PROPERTY(Type, Name)                  \
  public:                                                 \
   const Type& Name() const { return m_##Name; }          \

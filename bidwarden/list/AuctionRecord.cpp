@@ -1,10 +1,9 @@
 #include "list/AuctionRecord.h"
+#include "list/FileDateTime.h"
 
 #include <cmath>
 #include <limits>
-#include "core/DateReader.h"
 #include "core/Error.h"
-#include "core/Format.h"
 #include "model/Auction.h"
 #include "platform/Cp1252.h"
 #include "settings/Scramble.h"
@@ -77,8 +76,6 @@ constexpr Slot Seller{927, 64};
 constexpr Slot MyBidUserID{991, 64};
 }  // namespace Field
 
-const QString kDateTimePattern = QStringLiteral("yyyy-mm-dd hh:mm:ss");
-
 // ---- writing ----------------------------------------------------------
 
 class RecordWriter {
@@ -101,9 +98,7 @@ class RecordWriter {
     text(slot, value ? QStringLiteral("True ") : QStringLiteral("False"));
   }
   void yesNo(Slot slot, bool value) { text(slot, value ? QStringLiteral("Y") : QStringLiteral("N")); }
-  void dateTime(Slot slot, const DateTime& value) {
-    text(slot, formatDateTime(value, kDateTimePattern));
-  }
+  void dateTime(Slot slot, const DateTime& value) { text(slot, fileDateTimeText(value)); }
 
   QByteArray bytes() const { return toCp1252(record_); }
 
@@ -111,12 +106,6 @@ class RecordWriter {
   QString record_;
 };
 
-// EndTime is held as text; a save writes it through the date-time format
-// when it reads as a date, and as held otherwise.
-QString endTimeForFile(const QString& endTime) {
-  if (const auto date = readDate(endTime)) return formatDateTime(*date, kDateTimePattern);
-  return endTime;
-}
 
 // ---- reading ----------------------------------------------------------
 
@@ -149,7 +138,10 @@ class RecordReader {
   }
   bool trueFalse(Slot slot) const { return line_[slot.position - 1] == QChar('T'); }
   bool yesNo(Slot slot) const { return line_[slot.position - 1] == QChar('Y'); }
-  DateTime dateTime(Slot slot) const { return toDate(trimmed(slot)); }
+  DateTime dateTime(Slot slot) const {
+    if (const auto date = readFileDateTime(trimmed(slot))) return *date;
+    throw Error(Error::TypeMismatch);
+  }
 
  private:
   // Whole numbers convert the way the system reads them: decimals round to
@@ -193,7 +185,7 @@ QByteArray buildAuctionRecord(const Auction& a, RecordForm form) {
   w.whole(Field::Bids, a.Bids());
   w.trueFalse(Field::BidsChangeFlag, a.BidsChangeFlag());
   w.text(Field::TimeRemaining, a.TimeRemaining());
-  w.text(Field::EndTime, full ? endTimeForFile(a.EndTime()) : a.EndTime());
+  w.text(Field::EndTime, full ? asFileDateTime(a.EndTime()) : a.EndTime());
   w.trueFalse(Field::Flagged, a.Flagged());
   w.text(Field::ReserveStatus, a.ReserveStatus());
   w.text(Field::MyBidStatus, a.MyBidStatus());

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <numeric>
 #include <sys/stat.h>
-#include "core/DateReader.h"
+#include "list/FileDateTime.h"
 #include "core/Error.h"
 #include "core/Format.h"
 #include "list/Auctions.h"
@@ -17,14 +17,7 @@ namespace bw {
 
 namespace {
 
-const QString kDateTimePattern = QStringLiteral("yyyy-mm-dd hh:mm:ss");
-
-// A text that is not a date (or not a number) passes a format unchanged.
-QString dateKey(const QString& text) {
-  if (const auto date = readDate(text)) return formatDateTime(*date, kDateTimePattern);
-  return text;
-}
-
+// A text that is not a number passes a format unchanged.
 QString numberKey(const QString& number) {
   bool numeric = false;
   const qulonglong value = number.toULongLong(&numeric);
@@ -56,7 +49,7 @@ KeyText sortKeyFor(const QString& field) {
        }},
       {QStringLiteral("Proxy"),
        [](Auction& a) { return formatNumber(a.MyBidAmount(), QStringLiteral("0000000000.00")); }},
-      {QStringLiteral("EndTime"), [](Auction& a) { return dateKey(a.EndTime()); }},
+      {QStringLiteral("EndTime"), [](Auction& a) { return asFileDateTime(a.EndTime()); }},
   };
   return keys.value(field, nullptr);
 }

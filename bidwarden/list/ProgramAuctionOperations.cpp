@@ -1,14 +1,14 @@
 #include "list/Auctions.h"
-#include "settings/LogIt.h"
 
 namespace bw {
 
 namespace {
 
-// Until the item-page reader is in, a refresh cannot succeed.
 class ProgramAuctionOperations final : public AuctionOperations {
  public:
-  bool UpdateAuctionData(Auction&) override { return false; }
+  bool UpdateAuctionData(Auction& auction) override { return auction.UpdateAuctionData(); }
+  // The fee schedule arrives with profit tracking; until then a tracked
+  // auction keeps the profit it has.
   void CalcProfit(Auction&) override {}
 };
 

@@ -46,17 +46,13 @@ std::int32_t toLong(const QString& text, QChar decimal) {
 }
 
 // The part of the page above the seller's own description, which may say
-// anything at all.
-PageText headOf(const PageText& page) {
-  qsizetype end = page.upper.indexOf(QLatin1String("<A NAME=\"DESC\">"));
-  if (end < 0) end = page.text.indexOf(QLatin1String("<b>Vehicle Description</b>"));
-  if (end < 0) end = page.upper.indexOf(QLatin1String("<B>DESCRIPTION</B>"));
-  if (end < 0) end = page.text.indexOf(QLatin1String("Seller assumes all responsibility"));
-  if (end < 0) return page;
-  PageText head;
-  head.text = page.text.left(end);
-  head.upper = page.upper.left(end);
-  return head;
+// anything at all. Only the head is upper-cased: the page may be long.
+PageText headOf(const QString& page) {
+  qsizetype end = page.indexOf(QLatin1String("<A NAME=\"DESC\">"), 0, Qt::CaseInsensitive);
+  if (end < 0) end = page.indexOf(QLatin1String("<b>Vehicle Description</b>"));
+  if (end < 0) end = page.indexOf(QLatin1String("<B>DESCRIPTION</B>"), 0, Qt::CaseInsensitive);
+  if (end < 0) end = page.indexOf(QLatin1String("Seller assumes all responsibility"));
+  return PageText(end < 0 ? page : page.left(end));
 }
 
 void writeInvalidItem(Auction& auction) {
@@ -77,8 +73,9 @@ bool readPage(Auction& auction, const QString& cleanPage, const QString& address
   const LocaleInfo& locale = currentLocale();
   const QChar decimal = locale.decimalSeparator;
 
-  const PageText page(cleanPage);
-  const PageText head = headOf(page);
+  PageText page;
+  page.text = cleanPage;  // searched as it is, never upper-cased
+  const PageText head = headOf(page.text);
   const QString& text = head.text;
 
   // Fixed-price and store listings show a quantity "available" instead of bids.

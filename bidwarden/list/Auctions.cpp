@@ -53,11 +53,12 @@ void copyProfitInfo(Auction& a) {
 Auctions::Auctions(AuctionsDependencies d)
     : operations_(d.operations ? *d.operations : programAuctionOperations()),
       progress_(d.progress ? *d.progress : static_cast<RefreshProgressView&>(gNoProgress)),
-      fileView_(d.fileView ? *d.fileView : static_cast<AuctionsFileView&>(gNoFileView)) {}
+      fileView_(d.fileView ? *d.fileView : static_cast<AuctionsFileView&>(gNoFileView)),
+      saveOnEnd_(d.saveOnEnd) {}
 
 Auctions::~Auctions() {
   try {
-    if (!fileName_.trimmed().isEmpty()) Save();
+    if (saveOnEnd_ && !fileName_.trimmed().isEmpty()) Save();
   } catch (...) {
     logCurrentException(QStringLiteral("Auctions.Class_Terminate"));
   }

@@ -27,6 +27,9 @@ struct AuctionsDependencies {
   AuctionOperations* operations = nullptr;  // null: programAuctionOperations()
   RefreshProgressView* progress = nullptr;  // null: shows nothing
   AuctionsFileView* fileView = nullptr;     // null: shows nothing
+  // The program's list saves itself as it ends; a tool that only looks at a
+  // file turns that off.
+  bool saveOnEnd = true;
 };
 
 // The tracked auctions of one auctions file, in list order, keyed by the
@@ -34,7 +37,7 @@ struct AuctionsDependencies {
 class Auctions {
  public:
   explicit Auctions(AuctionsDependencies dependencies = {});
-  // Saves to FileName first when it is not blank.
+  // Saves to FileName first when it is not blank (and saveOnEnd is set).
   ~Auctions();
   Auctions(const Auctions&) = delete;
   Auctions& operator=(const Auctions&) = delete;
@@ -93,6 +96,7 @@ class Auctions {
   AuctionOperations& operations_;
   RefreshProgressView& progress_;
   AuctionsFileView& fileView_;
+  bool saveOnEnd_;
   std::vector<std::unique_ptr<Auction>> list_;
   QHash<QString, Auction*> byNumber_;
   QString fileName_;

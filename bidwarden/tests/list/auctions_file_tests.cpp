@@ -8,7 +8,10 @@
 #include "ListTestSupport.h"
 #include "support/TestDoubles.h"
 #include "core/Error.h"
+#include "core/DateReader.h"
+#include "core/Format.h"
 #include "list/AuctionRecord.h"
+#include "list/FileDateTime.h"
 #include "settings/Scramble.h"
 
 namespace bw::test {
@@ -418,6 +421,34 @@ TEST_F(AuctionsFileTest, GermanLocaleWritesAndReadsCommaDecimals) {
   auto loaded = newList();
   ASSERT_TRUE(loaded->Load(path()));
   EXPECT_EQ(loaded->Item(QStringLiteral("9"))->CurrentPrice(), Money::fromTenThousandths(125000));
+}
+
+}  // namespace
+}  // namespace bw::test
+
+namespace bw::test {
+namespace {
+
+// The direct path for the file's date form must agree with the general
+// reader and the format routine.
+TEST(FileDateTimeTest, AgreesWithTheDateReaderAndTheFormatRoutine) {
+  for (const LocaleInfo& info : {LocaleInfo::enUS(), LocaleInfo::deDE()}) {
+    TestEnvironment env(info);
+    for (const char* text : {"2003-12-11 18:16:05", "1899-12-30 00:00:00", "2004-02-29 23:59:59",
+                             "2003-02-30 10:00:00", "2003-12-11 24:00:00", "2003-13-01 10:00:00",
+                             "12/11/2003 6:16:05 PM", "N/A", ""}) {
+      const QString t = QString::fromLatin1(text);
+      const auto fast = readFileDateTime(t);
+      const auto general = readDate(t);
+      EXPECT_EQ(fast.has_value(), general.has_value()) << text << " in " << info.name.toStdString();
+      if (fast && general) {
+        EXPECT_EQ(*fast, *general) << text;
+      }
+    }
+    for (const DateTime& d : {DateTime(), DateTime::fromParts(2003, 12, 11, 18, 16, 5),
+                              DateTime::fromParts(1752, 9, 14, 1, 2, 3), DateTime::farFuture()})
+      EXPECT_EQ(fileDateTimeText(d), formatDateTime(d, QStringLiteral("yyyy-mm-dd hh:mm:ss")));
+  }
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ class Auctions {
   void append(std::unique_ptr<Auction> auction);
   void refreshOne(Auction& auction, bool& allRefreshed);
   void keepUnreadLines(const QString& path, int lineNumber);
-  void announceFile(const QString& path);
+  void announceFile(const QString& path, const QString& source);
 
   AuctionOperations& operations_;
   RefreshProgressView& progress_;

@@ -38,10 +38,16 @@ void forEachLine(const QByteArray& bytes, Visit visit) {
 
 }  // namespace
 
-void Auctions::announceFile(const QString& path) {
-  fileView_.setMainCaption(QStringLiteral("Bid Warden - ") + fileNameOnly(path));
-  if (ISettingsStore* settings = services().settings)
-    settings->setValue(QStringLiteral("Files"), QStringLiteral("LastFile"), path);
+// The caption and the last-file setting; a failure here is the caller's
+// to log but does not undo the load or save it follows.
+void Auctions::announceFile(const QString& path, const QString& source) {
+  try {
+    fileView_.setMainCaption(QStringLiteral("Bid Warden - ") + fileNameOnly(path));
+    if (ISettingsStore* settings = services().settings)
+      settings->setValue(QStringLiteral("Files"), QStringLiteral("LastFile"), path);
+  } catch (...) {
+    logCurrentException(source);
+  }
 }
 
 bool Auctions::Save(const QString& path) {
@@ -66,7 +72,7 @@ bool Auctions::Save(const QString& path) {
     if (const int failure = replaceFileContents(target, content))
       throw writeError(failure, source);
     fileName_ = target;
-    announceFile(target);
+    announceFile(target, source);
     return true;
   } catch (...) {
     logCurrentException(source);
@@ -110,7 +116,7 @@ bool Auctions::Load(const QString& path) {
       }
     });
     if (!readAll) keepUnreadLines(path, lineNumber);
-    announceFile(path);
+    announceFile(path, source);
     return readAll;
   } catch (...) {
     logCurrentException(source);

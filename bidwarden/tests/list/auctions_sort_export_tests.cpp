@@ -141,6 +141,25 @@ TEST_F(SortExportTest, ExportWritesTheHeadingAndEveryColumnRule) {
   EXPECT_TRUE(log.contains(QStringLiteral("Finished exporting file. 2 records written")));
 }
 
+TEST_F(SortExportTest, HighBidCarriesTheCurrency) {
+  const struct {
+    const char* currency;
+    const char* column;
+  } cases[] = {{"USD", "$1,234.50"}, {"$", "$1,234.50"},   {"GBP", "GBP 1,234.50"},
+               {"C $", "C $ 1,234.50"}, {"AU $", "AU $ 1,234.50"}, {"EUR", "EUR 1,234.50"},
+               {"DM", "DM 1,234.50"},   {"JPY", "JPY 1,234.50"}};
+  for (const auto& c : cases) {
+    const QString number = QString::fromLatin1(c.currency).remove(' ').remove('$') + 'x';
+    Auction& a = add(number);
+    a.setAuctionCurrency(QString::fromLatin1(c.currency));
+    a.setCurrentPrice(Money::fromTenThousandths(12345000));
+  }
+  ASSERT_TRUE(list.ExportToExcel(exportFile()));
+  const QStringList lines = fromCp1252(readBytes(exportFile())).split(QStringLiteral("\r\n"));
+  for (qsizetype i = 0; i < 8; ++i)
+    EXPECT_EQ(lines[i + 1].section('\t', 3, 3), QString::fromLatin1(cases[i].column)) << cases[i].currency;
+}
+
 TEST_F(SortExportTest, ExportOfAnEmptyListWritesOnlyTheHeading) {
   ASSERT_TRUE(list.ExportToExcel(exportFile()));
   EXPECT_EQ(readBytes(exportFile()).count("\r\n"), 1);

@@ -28,6 +28,45 @@ bool takeDigits(const QChar*& in, int width, int& value) {
   return true;
 }
 
+// The general date text that DateTime::toText writes (what the item-page
+// reader leaves in EndTime), read by its six numbers and accepted only when
+// writing the result again gives the very same text.
+std::optional<DateTime> readGeneralDateText(const QString& text) {
+  int numbers[6];
+  int count = 0;
+  for (qsizetype i = 0; i < text.size();) {
+    if (!text[i].isDigit() || text[i].unicode() > '9') {
+      ++i;
+      continue;
+    }
+    if (count == 6) return std::nullopt;
+    int value = 0;
+    int digits = 0;
+    for (; i < text.size() && text[i].unicode() >= '0' && text[i].unicode() <= '9'; ++i, ++digits)
+      value = value * 10 + (text[i].unicode() - '0');
+    if (digits > 4) return std::nullopt;
+    numbers[count++] = value;
+  }
+  if (count != 6) return std::nullopt;
+  const LocaleInfo& locale = currentLocale();
+  int year, month, day;
+  if (locale.dateOrder == QStringLiteral("DMY")) {
+    day = numbers[0], month = numbers[1], year = numbers[2];
+  } else if (locale.dateOrder == QStringLiteral("YMD")) {
+    year = numbers[0], month = numbers[1], day = numbers[2];
+  } else {
+    month = numbers[0], day = numbers[1], year = numbers[2];
+  }
+  int hour = numbers[3];
+  if (!locale.pmDesignator.isEmpty() && text.contains(locale.pmDesignator) && hour < 12) hour += 12;
+  else if (!locale.amDesignator.isEmpty() && text.contains(locale.amDesignator) && hour == 12) hour = 0;
+  if (hour > 23 || numbers[4] > 59 || numbers[5] > 59 || !DateTime::isValidDate(year, month, day))
+    return std::nullopt;
+  const DateTime candidate = DateTime::fromParts(year, month, day, hour, numbers[4], numbers[5]);
+  if (candidate.toText(locale) != text) return std::nullopt;
+  return candidate;
+}
+
 }  // namespace
 
 QString fileDateTimeText(const DateTime& value) {
@@ -63,6 +102,7 @@ std::optional<DateTime> readFileDateTime(const QString& text) {
         second < 60 && DateTime::isValidDate(year, month, day))
       return DateTime::fromParts(year, month, day, hour, minute, second);
   }
+  if (const auto general = readGeneralDateText(text)) return general;
   return readDate(text);
 }
 

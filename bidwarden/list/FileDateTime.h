@@ -11,8 +11,9 @@ namespace bw {
 // auctions goes through them on every save, load and sort.
 QString fileDateTimeText(const DateTime& value);
 
-// Reads the file form directly and any other text as the date reader does;
-// nothing when it does not read as a date.
+// Reads the file form and the system's general date form directly and any
+// other text as the date reader does; nothing when it does not read as a
+// date.
 std::optional<DateTime> readFileDateTime(const QString& text);
 
 // The text through the file form when it reads as a date, else as it is.

@@ -434,10 +434,18 @@ namespace {
 TEST(FileDateTimeTest, AgreesWithTheDateReaderAndTheFormatRoutine) {
   for (const LocaleInfo& info : {LocaleInfo::enUS(), LocaleInfo::deDE()}) {
     TestEnvironment env(info);
+    QStringList texts;
+    for (const DateTime& d : {DateTime::fromParts(2003, 12, 11, 18, 16, 5),
+                              DateTime::fromParts(2004, 1, 2, 0, 30, 0),
+                              DateTime::fromParts(2004, 1, 2, 12, 0, 1)})
+      texts << d.toText();
+    texts << QStringLiteral("13/13/2003 1:00:00 PM") << QStringLiteral("1.2.2003 25:00:00");
     for (const char* text : {"2003-12-11 18:16:05", "1899-12-30 00:00:00", "2004-02-29 23:59:59",
                              "2003-02-30 10:00:00", "2003-12-11 24:00:00", "2003-13-01 10:00:00",
-                             "12/11/2003 6:16:05 PM", "N/A", ""}) {
-      const QString t = QString::fromLatin1(text);
+                             "12/11/2003 6:16:05 PM", "N/A", ""})
+      texts << QString::fromLatin1(text);
+    for (const QString& t : texts) {
+      const std::string text = t.toStdString();
       const auto fast = readFileDateTime(t);
       const auto general = readDate(t);
       EXPECT_EQ(fast.has_value(), general.has_value()) << text << " in " << info.name.toStdString();

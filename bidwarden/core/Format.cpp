@@ -1,6 +1,6 @@
 #include "core/Format.h"
 #include <cmath>
-#include <QRegularExpression>
+#include <algorithm>
 #include <vector>
 #include "platform/Locale.h"
 #include "platform/Services.h"
@@ -201,8 +201,10 @@ QString formatDecimal(Decimal d, const QString& pattern, const LocaleInfo& local
   if (group) {
     for (qsizetype i = whole.size() - 3; i > 0; i -= 3) whole.insert(i, locale.thousandsSeparator);
   }
-  const bool zero = !d.whole.contains(QRegularExpression(QStringLiteral("[1-9]"))) &&
-                    !d.fraction.contains(QRegularExpression(QStringLiteral("[1-9]")));
+  auto allZero = [](const QString& digits) {
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c == '0'; });
+  };
+  const bool zero = allZero(d.whole) && allZero(d.fraction);
   QString out = prefix + whole;
   if (dot >= 0) out += locale.decimalSeparator + fraction;
   out += suffix;

@@ -15,8 +15,15 @@ int FilterOutNonNumeric(int keyAscii, const QString& currentText, bool hasSelect
       return (currentText.contains(decimal) && !hasSelection) ? 0 : keyAscii;
     if (keyAscii == kBackspace || keyAscii == kCtrlC || keyAscii == kCtrlX || keyAscii == kCtrlZ)
       return keyAscii;
-    if (keyAscii == kCtrlV)
-      return Money::tryFromText(clipboardText, currentLocale()).has_value() ? keyAscii : 0;
+    if (keyAscii == kCtrlV) {
+      bool numeric = true;
+      try {
+        numeric = Money::tryFromText(clipboardText, currentLocale()).has_value();
+      } catch (const Error&) {
+        // too large for an amount, yet a number
+      }
+      return numeric ? keyAscii : 0;
+    }
     return 0;
   } catch (...) {
     logCurrentException(QStringLiteral("modMain.FilterOutNonNumeric"));

@@ -32,6 +32,7 @@ class Money {
   // "Overflow" when out of range.
   static Money fromText(const QString& text);
   static Money fromText(const QString& text, const LocaleInfo& locale);
+  // nullopt for a text that is no number; still Error 6 when out of range.
   static std::optional<Money> tryFromText(const QString& text, const LocaleInfo& locale);
 
   friend constexpr auto operator<=>(Money, Money) = default;

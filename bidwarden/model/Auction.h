@@ -11,7 +11,7 @@ namespace bw {
 // checks its value.
 //
 // UpdateAuctionData (item page reader), PlaceBid (bid protocol) and
-// CalcProfit (profit tracking) are added to this class by their owners.
+// CalcProfit (profit tracking) join this class with those parts.
 // CurrentProfit reads the stored value until profit tracking recomputes it.
 class Auction {
  public:

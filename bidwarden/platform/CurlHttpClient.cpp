@@ -54,6 +54,10 @@ HttpResponse CurlHttpClient::perform(const HttpRequest& request) {
   CURL* h = easy.handle;
   const QByteArray url = wireUrl(request.url);
   curl_easy_setopt(h, CURLOPT_URL, url.constData());
+  // Addresses come from pages and downloaded ini files: never let one read
+  // a local file or speak another protocol.
+  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(h, CURLOPT_MAXREDIRS, 20L);
   curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, connectSeconds_);

@@ -100,8 +100,8 @@ LocaleInfo LocaleInfo::deDE() {
   i.weekdayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                     "Donnerstag", "Freitag", "Samstag"};
   i.shortWeekdayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-  i.amDesignator = "";
-  i.pmDesignator = "";
+  i.amDesignator = "AM";
+  i.pmDesignator = "PM";
   i.dateOrder = "DMY";
   i.shortDatePattern = "dd/mm/yyyy";
   i.longTimePattern = "hh:nn:ss";
@@ -124,9 +124,8 @@ LocaleInfo LocaleInfo::fromQLocale(const QLocale& l) {
     if (m.endsWith('.')) m.chop(1);
   i.weekdayNames = weekdays(l, QLocale::LongFormat);
   i.shortWeekdayNames = weekdays(l, QLocale::ShortFormat);
-  const bool twelveHour = longTime.contains('a', Qt::CaseInsensitive);
-  i.amDesignator = twelveHour ? l.amText() : QString();
-  i.pmDesignator = twelveHour ? l.pmText() : QString();
+  i.amDesignator = l.amText();
+  i.pmDesignator = l.pmText();
   i.dateOrder = orderOf(shortDate);
   i.shortDatePattern = fromQtPattern(shortDate, i.dateSeparator, i.timeSeparator, true);
   i.longTimePattern = fromQtPattern(longTime, i.dateSeparator, i.timeSeparator, false);

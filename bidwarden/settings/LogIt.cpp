@@ -2,14 +2,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include "core/Error.h"
 #include "core/Format.h"
 #include "core/ProcessState.h"
+#include "core/TextFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 
@@ -28,41 +26,17 @@ constexpr qint64 kTrimAbove = 2000000;
 constexpr qint64 kKeepAbout = 1750000;
 constexpr int kHeadWidth = 52;
 
-[[noreturn]] void fail(const QString& what) {
-  throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt") + what);
-}
-
-// Creates or opens a file readable by its owner only.
-int openOwnerOnly(const QByteArray& path, int flags) {
-  const int fd = ::open(path.constData(), flags | O_CLOEXEC, 0600);
-  if (fd < 0) fail(QString());
-  return fd;
-}
-
-void writeAll(int fd, const QByteArray& bytes) {
-  qsizetype done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      errno = err;
-      fail(QString());
-    }
-    done += n;
-  }
-}
+[[noreturn]] void fail() { throw Error::fromErrno(errno, QStringLiteral("modMain.LogIt")); }
 
 void trim(const QString& logPath, const QString& backupPath, qint64 size) {
   const QByteArray log = QFile::encodeName(logPath);
   const QByteArray bak = QFile::encodeName(backupPath);
-  if (::unlink(bak.constData()) != 0 && errno != ENOENT) fail(QString());
-  if (::rename(log.constData(), bak.constData()) != 0) fail(QString());
+  if (::unlink(bak.constData()) != 0 && errno != ENOENT) fail();
+  if (::rename(log.constData(), bak.constData()) != 0) fail();
   QFile backup(backupPath);
   if (!backup.open(QIODevice::ReadOnly)) {
     errno = EACCES;
-    fail(QString());
+    fail();
   }
   const QByteArray content = backup.readAll();
   backup.close();
@@ -90,9 +64,7 @@ void trim(const QString& logPath, const QString& backupPath, qint64 size) {
     kept.append("\r\n");
     pos = nl < 0 ? content.size() : nl + 1;
   }
-  const int fd = openOwnerOnly(log, O_WRONLY | O_CREAT | O_TRUNC);
-  writeAll(fd, kept);
-  ::close(fd);
+  writeTextFile(logPath, fromCp1252(kept), FileAccess::OwnerOnly);
   ::unlink(bak.constData());
 }
 
@@ -115,10 +87,7 @@ void LogIt(const QString& source, const QString& message) {
     struct stat info {};
     if (::stat(QFile::encodeName(logPath).constData(), &info) == 0 && info.st_size > kTrimAbove)
       trim(logPath, logBackupPath(), info.st_size);
-    const QByteArray line = toCp1252(logLineHead(source) + message + QStringLiteral("\r\n"));
-    const int fd = openOwnerOnly(QFile::encodeName(logPath), O_WRONLY | O_CREAT | O_APPEND);
-    writeAll(fd, line);
-    if (::close(fd) != 0) fail(QString());
+    appendTextFile(logPath, logLineHead(source) + message + QStringLiteral("\r\n"), FileAccess::OwnerOnly);
   } catch (...) {
     int& failures = detail::logFailureCount();
     if (failures >= 2) return;

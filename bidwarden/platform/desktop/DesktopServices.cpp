@@ -97,4 +97,15 @@ IMessageBox::Answer WidgetMessageBox::show(const QString& text, Buttons buttons,
   }
 }
 
+DesktopServiceSet::DesktopServiceSet() {
+  Services installed = services();
+  installed.sound = &sound;
+  installed.beep = &beep;
+  installed.shell = &shell;
+  installed.messageBox = &messageBox;
+  scope_ = std::make_unique<ScopedServices>(installed);
+}
+
+DesktopServiceSet::~DesktopServiceSet() = default;
+
 }  // namespace bw

@@ -2,6 +2,7 @@
 #include <memory>
 #include <QString>
 #include "platform/Desktop.h"
+#include "platform/LinuxServices.h"
 
 class QSoundEffect;
 
@@ -34,6 +35,25 @@ class DesktopShell final : public IShell {
 class WidgetMessageBox final : public IMessageBox {
  public:
   Answer show(const QString& text, Buttons buttons, Icon icon, const QString& title) override;
+};
+
+// Every Linux service, core and desktop, installed for the lifetime of the
+// object. The program creates one at start-up, after its QApplication.
+class DesktopServiceSet {
+ public:
+  DesktopServiceSet();
+  ~DesktopServiceSet();
+  DesktopServiceSet(const DesktopServiceSet&) = delete;
+  DesktopServiceSet& operator=(const DesktopServiceSet&) = delete;
+
+  LinuxCoreServices core;
+  QtSoundPlayer sound;
+  DesktopBeep beep;
+  DesktopShell shell;
+  WidgetMessageBox messageBox;
+
+ private:
+  std::unique_ptr<ScopedServices> scope_;
 };
 
 }  // namespace bw

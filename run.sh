@@ -30,6 +30,24 @@ started=0
 
 # The sections below are filled in as the programs grow.
 
+# Marketplace simulator: the demo marketplace and update server, so that the
+# programs started below talk to this machine instead of the real servers.
+marketsim_address=http://127.0.0.1:8080
+"$bin/marketsim" --port 8080 --scenario tools/marketsim/scenarios/demo.json &
+pids+=($!)
+for _ in {1..50}; do
+  (exec 3<>/dev/tcp/127.0.0.1/8080) 2>/dev/null && break
+  sleep 0.1
+done
+if ! kill -0 "${pids[-1]}" 2>/dev/null; then
+  echo "The marketplace simulator did not start (is port 8080 taken?)." >&2
+  exit 1
+fi
+started=$((started + 1))
+export BIDWARDEN_MARKETPLACE=$marketsim_address
+export BIDWARDEN_UPDATE_SERVER=$marketsim_address
+echo "Marketplace simulator (demo scenario) listens on $marketsim_address; demo account demo_bidder / demo."
+
 if ((started == 0)); then
   echo "Nothing to start yet: the programs are still being built up."
   exit 0

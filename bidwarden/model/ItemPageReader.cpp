@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/DateReader.h"
 #include "core/Error.h"
 #include "core/Format.h"
 #include "core/Money.h"
@@ -117,7 +118,7 @@ bool readPage(Auction& auction, const QString& cleanPage, const QString& address
     QString ends = cutTo(text, endsAt + 6, u") - ");
     if (ends.size() < 4) throw Error(Error::InvalidProcedureCall);
     ends.chop(4);  // the zone word with its blank
-    end = toMarketplaceDate(InternationalizeDate(trimBlanks(ends)));
+    end = toDate(InternationalizeDate(trimBlanks(ends)));
   } else {
     logMissing("Unable to find close time for eBay auction #");
     complete = false;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/DateReader.h"
 #include "core/Error.h"
 #include "core/ProcessState.h"
 #include "model/PageText.h"
@@ -94,7 +95,7 @@ void SynchronizeTimeToEbay() {
     const QString text = timeText(page);
 
     const std::int64_t before = secondsNow();
-    const DateTime marketplaceTime = toMarketplaceDate(InternationalizeDate(text));
+    const DateTime marketplaceTime = toDate(InternationalizeDate(text));
     const DateTime newLocal =
         marketplaceTime.addSeconds(-60 * differentialMinutes(TimeDifferential()));
     IClock* clock = services().clock;

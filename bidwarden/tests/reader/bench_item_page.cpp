@@ -5,9 +5,11 @@
 
 #include <QFile>
 
+#include "core/DateReader.h"
 #include "model/Auction.h"
 #include "model/ItemPageReader.h"
 #include "platform/Cp1252.h"
+#include "time/MarketTime.h"
 #include "web/Web.h"
 #include "support/TestDoubles.h"
 
@@ -51,8 +53,17 @@ void FlattenPage(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * page.size());
 }
 
+// The end time: normalised, tried once with the expanded year, then read.
+void ReadEndTime(benchmark::State& state) {
+  bw::test::TestEnvironment env;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bw::toDate(bw::InternationalizeDate(QStringLiteral("Dec-09-03 18:16:05"))));
+  }
+}
+
 }  // namespace
 
+BENCHMARK(ReadEndTime)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FlattenPage)->Arg(50)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadItemPage)->Arg(10)->Arg(50)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -409,3 +409,38 @@ TEST(UpdateAuctionData, AMultiQuantityAuctionReadsItsWinners) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+class CountingProfit final : public IProfitCalculator {
+ public:
+  void CalcProfit(Auction& auction) override {
+    ++calls;
+    seenPrice = auction.CurrentPrice();
+    seenUnitsSold = auction.UnitsSold();
+  }
+  int calls = 0;
+  Money seenPrice;
+  std::int16_t seenUnitsSold = -1;
+};
+
+TEST(ItemPageReader, ProfitIsRecomputedAfterTheReserveAndBeforeTheUnitsSold) {
+  TestEnvironment env;
+  CountingProfit profit;
+  IProfitCalculator* previous = installProfitCalculator(&profit);
+  Auction auction;
+  auction.setNumber(QStringLiteral("3052871348"));
+  readSaved(auction, "fixed_price.htm");
+  EXPECT_EQ(profit.calls, 0);  // not tracking
+  auction.setTrackingProfit(true);
+  auction.setUnitsSold(7);
+  readSaved(auction, "fixed_price.htm");
+  EXPECT_EQ(profit.calls, 1);
+  EXPECT_EQ(profit.seenPrice, money("14.95"));
+  EXPECT_EQ(profit.seenUnitsSold, 7);  // written after the profit, as the record's order says
+  installProfitCalculator(previous);
+}
+
+}  // namespace
+}  // namespace bw

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "ReaderTestSupport.h"
+#include "core/DateReader.h"
 #include "core/ProcessState.h"
 #include "support/TestDoubles.h"
 #include "time/ClockSync.h"
@@ -106,18 +107,18 @@ TEST(InternationalizeDate, AnUnknownMonthIsLoggedAndLeftAlone) {
   EXPECT_EQ(env.logMessages(), QStringList{"Unable to match month in \"Foo-09-03 18:16:05\". "});
 }
 
-TEST(ReadMarketplaceDate, ReadsThePreparedTextsInEitherLocale) {
+TEST(InternationalizeDate, ItsResultsReadAsDatesInEitherLocale) {
   const DateTime expected = DateTime::fromParts(2003, 12, 9, 18, 16, 5);
   for (const char* locale : {"en_US", "de_DE"}) {
     TestEnvironment env(test::localeNamed(locale));
     for (const char* text : {"Dec-09-03 18:16:05", "December 09, 2003 18:16:05", "Dec-09-2003 18:16:05"}) {
-      EXPECT_EQ(readMarketplaceDate(InternationalizeDate(QLatin1String(text))), std::optional(expected))
+      EXPECT_EQ(readDate(InternationalizeDate(QLatin1String(text))), std::optional(expected))
           << locale << " " << text;
     }
   }
   TestEnvironment env;
   for (const char* bad : {"DEC-32-2003 10:00:00", "DEC-09-2003 25:00:00", "DEC-09-202003 18:16:05", "Foo"}) {
-    EXPECT_FALSE(readMarketplaceDate(QLatin1String(bad)).has_value()) << bad;
+    EXPECT_FALSE(readDate(QLatin1String(bad)).has_value()) << bad;
   }
 }
 

@@ -685,7 +685,7 @@ std::string Market::addRivalBid(const std::string &json) {
     const std::size_t refusedBefore = a->refused.size();
     advanceAuction(*a, now);
     if (a->refused.size() > refusedBefore) return "refused: " + a->refused.back();
-    return "accepted";
+    return bid.atMs > now ? "scheduled" : "accepted";
 }
 
 void Market::setClockOffsetMs(std::int64_t offsetMs) {

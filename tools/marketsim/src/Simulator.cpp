@@ -71,6 +71,7 @@ void serve(Market &market, const httplib::Request &req, httplib::Response &res) 
     request.query = question == std::string::npos ? "" : req.target.substr(question + 1);
     request.body = req.body;
     request.host = req.get_header_value("Host");
+    if (request.host.empty()) request.host = "127.0.0.1:" + std::to_string(req.local_port);
     request.cookie = req.get_header_value("Cookie");
 
     const Admission admission = market.admit(request);
@@ -131,6 +132,7 @@ bool Simulator::start(int port) {
     auto server = std::make_unique<Server>();
     Market &market = *market_;
     const auto handler = [&market](const httplib::Request &req, httplib::Response &res) { serve(market, req, res); };
+    server->http.set_payload_max_length(1 << 20);
     server->http.Get(".*", handler);
     server->http.Post(".*", handler);
     server->port = port == 0 ? server->http.bind_to_any_port("127.0.0.1")

@@ -23,6 +23,13 @@ TEST(TimePage, ShowsTheMarketplaceClockInEitherMarkerForm) {
         {R"({"timePage": {"dateForm": "long"}})", testing_support::kStartMs, "December 11, 2026 05:00:00"},
         // Daylight time: 2026-07-01 19:00 UTC is 12:00 PDT.
         {R"({})", testing_support::utcMs(2026, 7, 1, 19, 0, 0), "Jul-01-26 12:00:00"},
+        // Daylight time starts on the first Sunday of April at 02:00 and ends
+        // on the first Sunday of October at 02:00 (2026: April 5, October 4).
+        {R"({})", testing_support::utcMs(2026, 4, 5, 9, 59, 59), "Apr-05-26 01:59:59"},
+        {R"({})", testing_support::utcMs(2026, 4, 5, 10, 0, 0), "Apr-05-26 03:00:00"},
+        {R"({})", testing_support::utcMs(2026, 10, 4, 8, 59, 59), "Oct-04-26 01:59:59"},
+        {R"({})", testing_support::utcMs(2026, 10, 4, 9, 0, 0), "Oct-04-26 01:00:00"},
+        {R"({})", testing_support::utcMs(2026, 3, 31, 12, 0, 0), "Mar-31-26 04:00:00"},
     };
     for (const Case &c : cases) {
         Sim sim(c.scenario, c.startMs);

@@ -25,9 +25,13 @@ struct RequestLogEntry {
 
 class Market;
 
+// The marketplace of one scenario, served over HTTP. Links in its pages use
+// the address the client asked for (the Host header), so a client that
+// reaches it under another name gets consistent pages.
 class Simulator {
 public:
     // Throws std::invalid_argument with a readable message on a bad scenario.
+    // `clock` must outlive the simulator.
     static std::unique_ptr<Simulator> fromJson(const std::string &json, const MachineClock &clock);
     static std::unique_ptr<Simulator> fromFile(const std::string &path, const MachineClock &clock);
 

@@ -5,7 +5,6 @@
 #include <limits>
 #include "core/Error.h"
 #include "model/Auction.h"
-#include "platform/Cp1252.h"
 #include "settings/Scramble.h"
 
 namespace bw {
@@ -100,7 +99,7 @@ class RecordWriter {
   void yesNo(Slot slot, bool value) { text(slot, value ? QStringLiteral("Y") : QStringLiteral("N")); }
   void dateTime(Slot slot, const DateTime& value) { text(slot, fileDateTimeText(value)); }
 
-  QByteArray bytes() const { return toCp1252(record_); }
+  const QString& text() const { return record_; }
 
  private:
   QString record_;
@@ -161,8 +160,8 @@ class RecordReader {
   QString line_;
 };
 
-QString fitLine(const QByteArray& line) {
-  QString text = fromCp1252(line.left(kAuctionRecordLength));
+QString fitLine(QStringView line) {
+  QString text = line.left(kAuctionRecordLength).toString();
   if (text.size() < kAuctionRecordLength)
     text.append(QString(kAuctionRecordLength - text.size(), QChar(' ')));
   return text;
@@ -170,7 +169,7 @@ QString fitLine(const QByteArray& line) {
 
 }  // namespace
 
-QByteArray buildAuctionRecord(const Auction& a, RecordForm form) {
+QString buildAuctionRecord(const Auction& a, RecordForm form) {
   const bool full = form == RecordForm::Full;
   RecordWriter w;
   w.whole(Field::AuctionSite, a.AuctionSite());
@@ -225,10 +224,10 @@ QByteArray buildAuctionRecord(const Auction& a, RecordForm form) {
   w.text(Field::HighBidder, a.HighBidder());
   w.text(Field::Seller, a.Seller());
   w.text(Field::MyBidUserID, a.MyBidUserID());
-  return w.bytes();
+  return w.text();
 }
 
-void readAuctionRecord(const QByteArray& line, Auction& a) {
+void readAuctionRecord(QStringView line, Auction& a) {
   const RecordReader r(fitLine(line));
   a.setAuctionSite(r.strictWhole<std::int32_t>(Field::AuctionSite));
   a.setNumber(r.trimmed(Field::Number));
@@ -287,10 +286,6 @@ void readAuctionRecord(const QByteArray& line, Auction& a) {
   a.setHighBidder(olderHighBidder.isEmpty() ? r.trimmed(Field::HighBidder) : olderHighBidder);
   a.setSeller(olderSeller.isEmpty() ? r.trimmed(Field::Seller) : olderSeller);
   a.setMyBidUserID(olderUserId.isEmpty() ? r.trimmed(Field::MyBidUserID) : olderUserId);
-}
-
-QString recordNumber(const QByteArray& line) {
-  return fromCp1252(line.mid(Field::Number.position - 1, Field::Number.width)).trimmed();
 }
 
 }  // namespace bw

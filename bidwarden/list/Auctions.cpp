@@ -9,7 +9,7 @@
 #include "core/ProcessState.h"
 #include "list/AuctionRecord.h"
 #include "list/ListViews.h"
-#include "list/SafeFile.h"
+#include "core/TextFile.h"
 #include "sellertools/ProfitInfo.h"
 #include "settings/LogIt.h"
 
@@ -107,9 +107,8 @@ void Auctions::Add(const QString& number, std::int32_t site) {
       operations_.CalcProfit(added);
     else
       added.setCurrentProfit(Money());
-    const int failure =
-        appendToFile(fileName_, buildAuctionRecord(added, RecordForm::Appended) + "\r\n");
-    if (failure) throw writeError(failure, source);
+    appendTextFile(fileName_, buildAuctionRecord(added, RecordForm::Appended) + QStringLiteral("\r\n"),
+                   FileAccess::OwnerOnly);
     InitializeProfitInfo();
   } catch (...) {
     logCurrentException(source);

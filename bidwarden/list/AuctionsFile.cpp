@@ -1,10 +1,12 @@
 // Loading and saving the auctions file.
 #include <QFile>
 #include "core/Error.h"
+#include "core/TextFile.h"
 #include "list/AuctionRecord.h"
 #include "list/Auctions.h"
 #include "list/ListViews.h"
 #include "list/SafeFile.h"
+#include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "settings/LogIt.h"
 
@@ -20,17 +22,17 @@ QString fileNameOnly(const QString& path) {
 // Splits at CR LF, and at a lone CR or LF for files edited elsewhere. A line
 // end at the very end of the file starts no further line.
 template <typename Visit>
-void forEachLine(const QByteArray& bytes, Visit visit) {
-  const char* p = bytes.constData();
-  const char* const end = p + bytes.size();
+void forEachLine(const QString& text, Visit visit) {
+  const QChar* p = text.constData();
+  const QChar* const end = p + text.size();
   while (p < end) {
-    const char* stop = p;
-    while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
-    if (!visit(QByteArray::fromRawData(p, stop - p))) return;
+    const QChar* stop = p;
+    while (stop < end && *stop != QChar('\r') && *stop != QChar('\n')) ++stop;
+    if (!visit(QStringView(p, stop - p))) return;
     if (stop < end) {
-      const bool carriageReturn = *stop == '\r';
+      const bool carriageReturn = *stop == QChar('\r');
       ++stop;
-      if (carriageReturn && stop < end && *stop == '\n') ++stop;
+      if (carriageReturn && stop < end && *stop == QChar('\n')) ++stop;
     }
     p = stop;
   }
@@ -62,14 +64,14 @@ bool Auctions::Save(const QString& path) {
                                        "copied aside"));
       return false;
     }
-    QByteArray content;
+    QString content;
     content.reserve(static_cast<qsizetype>(list_.size()) * (kAuctionRecordLength + 2));
     for (const auto& auction : list_) {
       content += buildAuctionRecord(*auction);
-      content += "\r\n";
+      content += QStringLiteral("\r\n");
     }
     // The old file stays whole until the new one is complete.
-    if (const int failure = replaceFileContents(target, content))
+    if (const int failure = replaceFileContents(target, toCp1252(content)))
       throw writeError(failure, source);
     fileName_ = target;
     announceFile(target, source);
@@ -94,14 +96,11 @@ bool Auctions::Load(const QString& path) {
     }
     LogIt(source, QStringLiteral("Opening Auctions File ") + path);
     lineNumber = 1;
-    if (!file.open(QIODevice::ReadOnly)) throw Error::fromErrno(errno, source);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) throw Error::fromErrno(errno, source);
-    file.close();
+    const QString text = readTextFile(path);
 
     bool readAll = true;
     lineNumber = 0;
-    forEachLine(bytes, [&](const QByteArray& line) {
+    forEachLine(text, [&](QStringView line) {
       ++lineNumber;
       if (line.isEmpty()) return true;  // a blank line holds no auction
       try {

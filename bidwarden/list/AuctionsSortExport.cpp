@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <numeric>
 #include <sys/stat.h>
-#include "list/FileDateTime.h"
 #include "core/Error.h"
 #include "core/Format.h"
 #include "list/Auctions.h"
+#include "list/FileDateTime.h"
 #include "list/SafeFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"

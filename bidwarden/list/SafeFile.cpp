@@ -45,15 +45,6 @@ int replaceFileContents(const QString& path, const QByteArray& data, mode_t newF
   return failure;
 }
 
-int appendToFile(const QString& path, const QByteArray& data) {
-  const int fd = ::open(QFile::encodeName(path).constData(),
-                        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return errno;
-  int failure = writeAll(fd, data.constData(), data.size());
-  if (::close(fd) != 0 && !failure) failure = errno;
-  return failure;
-}
-
 int copyFileExclusive(const QString& from, const QString& to) {
   const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return errno;

@@ -5,9 +5,11 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include "list/AuctionRecord.h"
 #include "list/Auctions.h"
 #include "list/ListViews.h"
 #include "model/Auction.h"
+#include "platform/Cp1252.h"
 
 namespace bw::test {
 
@@ -46,6 +48,14 @@ class RecordingViews final : public RefreshProgressView, public AuctionsFileView
   QStringList splashCaptions, statusTexts, captions, unread;
   int pumps = 0;
 };
+
+// A record as the file holds it, and a line of the file read into an auction.
+inline QByteArray recordBytes(const Auction& a, RecordForm form = RecordForm::Full) {
+  return toCp1252(buildAuctionRecord(a, form));
+}
+inline void readRecordBytes(const QByteArray& line, Auction& a) {
+  readAuctionRecord(fromCp1252(line), a);
+}
 
 // Puts `text` at 1-based `position` of a blank record.
 inline void place(QByteArray& record, int position, const QByteArray& text) {

@@ -115,7 +115,7 @@ TEST_F(AuctionsFileTest, SaveThenLoadGivesBackEveryStoredField) {
   Auction& got = *loaded->Item(QStringLiteral("123456789012"));
   // Re-saving the loaded auction must give the very same record, and the
   // not-stored flags start false.
-  EXPECT_EQ(buildAuctionRecord(got), buildAuctionRecord(expected));
+  EXPECT_EQ(recordBytes(got), recordBytes(expected));
   EXPECT_EQ(got.EndTime(), QStringLiteral("2003-12-11 18:16:05"));
   EXPECT_EQ(got.MyBidPassword(), QStringLiteral("s3cret!"));
   EXPECT_EQ(got.Notes(), QStringLiteral("Ask about shipping&!Paid by cheque"));
@@ -128,19 +128,19 @@ TEST_F(AuctionsFileTest, SaveThenLoadGivesBackEveryStoredField) {
 TEST_F(AuctionsFileTest, ZeroBidTimeIsWrittenAsTheOriginAndReadsBackAsZero) {
   Auction a;
   a.setNumber(QStringLiteral("5"));
-  const QByteArray record = buildAuctionRecord(a);
+  const QByteArray record = recordBytes(a);
   EXPECT_EQ(record.mid(394, 20).trimmed(), QByteArray("1899-12-30 00:00:00"));
   EXPECT_EQ(record.mid(119, 1), QByteArray("N"));
   EXPECT_EQ(record.mid(154, 5), QByteArray("False"));
   Auction back;
-  readAuctionRecord(record, back);
+  readRecordBytes(record, back);
   EXPECT_EQ(back.MyBidWhenToPlace().secondsSinceOrigin(), 0);
 }
 
 TEST_F(AuctionsFileTest, ShortLineOf600CharactersLoadsWithTheLenientDefaults) {
   QByteArray line = expectedFullRecord().left(600);
   Auction a;
-  readAuctionRecord(line, a);
+  readRecordBytes(line, a);
   EXPECT_EQ(a.Number(), QStringLiteral("123456789012"));
   EXPECT_EQ(a.Quantity(), 5);
   EXPECT_EQ(a.Notes(), QString());
@@ -160,7 +160,7 @@ TEST_F(AuctionsFileTest, LenientFieldsReadZeroFalseOrUsdWhenBlankOrNotANumber) {
   place(line, 582, "n/a       ");  // PriceInUSD
   place(line, 856, "lots   ");     // InitialQuantity
   Auction a;
-  readAuctionRecord(line, a);
+  readRecordBytes(line, a);
   EXPECT_EQ(a.UnitsSold(), 0);
   EXPECT_FALSE(a.EbayVehicleAuction());
   EXPECT_EQ(a.MyBidQuantity(), 0);
@@ -188,7 +188,7 @@ TEST_F(AuctionsFileTest, StrictFieldsRefuseWhatDoesNotConvert) {
     place(line, c.position, c.text);
     Auction a;
     try {
-      readAuctionRecord(line, a);
+      readRecordBytes(line, a);
       ADD_FAILURE() << "position " << c.position << " accepted";
     } catch (const Error& e) {
       EXPECT_EQ(e.number(), c.error) << "position " << c.position;
@@ -202,7 +202,7 @@ TEST_F(AuctionsFileTest, OlderFormFieldsWinOverTheirLongerSuccessors) {
   place(line, 180, "old_seller");
   place(line, 295, "old_user");
   Auction a;
-  readAuctionRecord(line, a);
+  readRecordBytes(line, a);
   EXPECT_EQ(a.HighBidder(), QStringLiteral("old_bidder"));
   EXPECT_EQ(a.Seller(), QStringLiteral("old_seller"));
   EXPECT_EQ(a.MyBidUserID(), QStringLiteral("old_user"));
@@ -213,7 +213,7 @@ TEST_F(AuctionsFileTest, LongValuesAreCutAtTheirWidth) {
   a.setNumber(QStringLiteral("1"));
   a.setCurrentPrice(Money::fromTenThousandths(12345678912LL));  // 1234567.8912
   a.setDescription(QString(120, QChar('d')));
-  const QByteArray record = buildAuctionRecord(a);
+  const QByteArray record = recordBytes(a);
   EXPECT_EQ(record.mid(120, 10), QByteArray("1234567.89"));
   EXPECT_EQ(record.mid(17, 100), QByteArray(100, 'd'));
   EXPECT_EQ(record.mid(117, 1), QByteArray("N"));  // the next field is untouched

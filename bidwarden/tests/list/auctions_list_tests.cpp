@@ -52,11 +52,11 @@ TEST_F(AuctionsListTest, AppendedRecordKeepsEndTimeAsHeldAndNotesBlank) {
   a.setEndTime(QStringLiteral("12/11/2003 6:16:05 PM"));
   a.setNotes(QStringLiteral("note"));
   a.setDescription(QStringLiteral("desc"));
-  const QByteArray appended = buildAuctionRecord(a, RecordForm::Appended);
+  const QByteArray appended = recordBytes(a, RecordForm::Appended);
   EXPECT_EQ(appended.mid(219, 20), QByteArray("12/11/2003 6:16:05 P"));
   EXPECT_EQ(appended.mid(600, 250).trimmed(), QByteArray());
   EXPECT_EQ(appended.mid(17, 100).trimmed(), QByteArray());
-  EXPECT_EQ(buildAuctionRecord(a).mid(219, 20), QByteArray("2003-12-11 18:16:05 "));
+  EXPECT_EQ(recordBytes(a).mid(219, 20), QByteArray("2003-12-11 18:16:05 "));
 }
 
 TEST_F(AuctionsListTest, AddOfAPageThatCannotBeReadChangesNothing) {

@@ -10,7 +10,7 @@
 #include "core/ProcessState.h"
 #include "list/AuctionRecord.h"
 #include "list/Auctions.h"
-#include "list/SafeFile.h"
+#include "core/TextFile.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ const char* const kTitles[] = {"Brass telescope on tripod", "antique pocket watc
                                "Vintage Camera LENS 50mm", "signed first edition",
                                "Oak writing desk", "rare stamp collection 1890"};
 
-QByteArray fileOf(int count) {
-  QByteArray content;
+QString fileOf(int count) {
+  QString content;
   content.reserve(static_cast<qsizetype>(count) * 1056);
   for (int i = 0; i < count; ++i) {
     Auction a;
@@ -71,7 +71,7 @@ QByteArray fileOf(int count) {
     a.setHighBidder(QStringLiteral("someone_") + QString::number(i % 97));
     a.setSeller(QStringLiteral("seller_") + QString::number(i % 31));
     a.setNotes(i % 3 == 0 ? QStringLiteral("call about shipping&!paid") : QString());
-    content += buildAuctionRecord(a) + "\r\n";
+    content += buildAuctionRecord(a) + QStringLiteral("\r\n");
   }
   return content;
 }
@@ -79,7 +79,7 @@ QByteArray fileOf(int count) {
 struct Fixture {
   explicit Fixture(int count)
       : state(folder.path() + '/'), path(folder.path() + QStringLiteral("/Auctions.dat")) {
-    replaceFileContents(path, fileOf(count));
+    writeTextFile(path, fileOf(count), FileAccess::OwnerOnly);
   }
   std::unique_ptr<Auctions> load() const {
     auto list = std::make_unique<Auctions>(AuctionsDependencies{&gNoRefresh, nullptr, nullptr});

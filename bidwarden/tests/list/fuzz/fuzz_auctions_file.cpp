@@ -7,7 +7,7 @@
 #include "core/ProcessState.h"
 #include "list/AuctionRecord.h"
 #include "list/Auctions.h"
-#include "list/SafeFile.h"
+#include <QFile>
 #include "platform/Services.h"
 
 namespace {
@@ -26,10 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString path = folder.path() + QStringLiteral("/Auctions.dat");
   QFile::remove(path);
   QFile::remove(path + QStringLiteral(".unread"));
-  bw::replaceFileContents(path, QByteArray(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size)));
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) std::abort();
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+  }
   NoRefresh refresh;
-  QByteArray first;
+  QString first;
   {
     bw::Auctions list(bw::AuctionsDependencies{&refresh, nullptr, nullptr});
     list.Load(path);
@@ -39,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   bw::Auctions again(bw::AuctionsDependencies{&refresh, nullptr, nullptr});
   again.Load(path);
-  QByteArray second;
+  QString second;
   for (const bw::Auction& a : again) second += bw::buildAuctionRecord(a);
   if (first != second) std::abort();
   again.Save(QString());

@@ -86,9 +86,15 @@ class RecordWriter {
     const qsizetype n = std::min<qsizetype>(value.size(), slot.width);
     for (qsizetype i = 0; i < n; ++i) {
       // One file character per character: a character outside the basic
-      // plane cannot be written and must not shift the fields after it.
+      // plane cannot be written and must not shift the fields after it,
+      // and a line break would split the record in two.
       const QChar c = value[i];
-      out[i] = c.isSurrogate() ? QChar('?') : c;
+      if (c.isSurrogate())
+        out[i] = QChar('?');
+      else if (c == QChar('\r') || c == QChar('\n'))
+        out[i] = QChar(' ');
+      else
+        out[i] = c;
     }
   }
   void whole(Slot slot, long long value) { text(slot, QString::number(value)); }

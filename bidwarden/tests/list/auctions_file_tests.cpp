@@ -219,6 +219,20 @@ TEST_F(AuctionsFileTest, LongValuesAreCutAtTheirWidth) {
   EXPECT_EQ(record.mid(117, 1), QByteArray("N"));  // the next field is untouched
 }
 
+TEST_F(AuctionsFileTest, LineBreaksInsideAFieldNeverSplitTheRecord) {
+  {
+    auto list = newList();
+    list->Load(path());
+    addFull(*list, QStringLiteral("1")).setDescription(QStringLiteral("two\r\nlines"));
+    addFull(*list, QStringLiteral("2")).setNotes(QStringLiteral("a\nb"));
+  }
+  EXPECT_EQ(readBytes(path()).size(), 2 * 1056);
+  auto loaded = newList();
+  ASSERT_TRUE(loaded->Load(path()));
+  EXPECT_EQ(loaded->Item(QStringLiteral("1"))->Description(), QStringLiteral("two  lines"));
+  EXPECT_EQ(loaded->Item(QStringLiteral("2"))->Notes(), QStringLiteral("a b"));
+}
+
 TEST_F(AuctionsFileTest, LineLongerThanTheRecordIsCutAndLoads) {
   writeBytes(path(), expectedFullRecord() + QByteArray(200, 'z') + "\r\n");
   auto list = newList();

@@ -3,12 +3,8 @@
 #include <cstdio>
 
 #include "core/ProcessState.h"
-#include "platform/Clock.h"
 #include "platform/DataFolder.h"
-#include "platform/HttpClient.h"
-#include "platform/Locale.h"
-#include "platform/Services.h"
-#include "platform/SettingsStore.h"
+#include "platform/LinuxServices.h"
 
 namespace bwinspect {
 
@@ -26,22 +22,15 @@ class TerminalBell final : public bw::IBeep {
 }  // namespace
 
 struct InspectRuntime::Parts {
-  bw::SystemClock clock;
-  bw::CurlHttpClient http;
-  bw::QSettingsStore settings;
-  bw::SystemLocale locale;
+  bw::LinuxCoreServices core;
   TerminalBell beep;
-  std::unique_ptr<bw::ScopedServices> services;
+  std::unique_ptr<bw::ScopedServices> withBell;
 };
 
 InspectRuntime::InspectRuntime() : parts_(std::make_unique<Parts>()) {
-  bw::Services installed;
-  installed.clock = &parts_->clock;
-  installed.http = &parts_->http;
-  installed.settings = &parts_->settings;
-  installed.locale = &parts_->locale;
+  bw::Services installed = bw::services();
   installed.beep = &parts_->beep;
-  parts_->services = std::make_unique<bw::ScopedServices>(installed);
+  parts_->withBell = std::make_unique<bw::ScopedServices>(installed);
   bw::state().gstrPath = bw::resolveDataFolder();
 }
 

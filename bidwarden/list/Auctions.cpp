@@ -7,9 +7,9 @@
 #include <cstdio>
 #include "core/Error.h"
 #include "core/ProcessState.h"
+#include "core/TextFile.h"
 #include "list/AuctionRecord.h"
 #include "list/ListViews.h"
-#include "core/TextFile.h"
 #include "sellertools/ProfitInfo.h"
 #include "settings/LogIt.h"
 

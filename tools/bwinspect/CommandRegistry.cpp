@@ -47,8 +47,7 @@ int CommandRegistry::dispatch(const QStringList& arguments, QTextStream& out, QT
 
 void registerAllCommands(CommandRegistry& registry) {
   registerReaderCommands(registry);
-  // The auctions-file commands (--file PATH add/refresh/show/sort/export)
-  // register here too.
+  registerListCommands(registry);
 }
 
 }  // namespace bwinspect

@@ -43,6 +43,12 @@ class CommandRegistry {
 
 // "read" and "synch".
 void registerReaderCommands(CommandRegistry& registry);
+// The auctions-file commands: "add", "refresh", "show", "sort", "export".
+void registerListCommands(CommandRegistry& registry);
+
+// Reads the settings that the item-page reader and the clock use, the way
+// the program reads them at start-up.
+void readSettingsForReader();
 
 // Every command bwinspect knows; each group registers itself here.
 void registerAllCommands(CommandRegistry& registry);

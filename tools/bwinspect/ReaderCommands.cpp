@@ -115,6 +115,8 @@ class SynchCommand final : public Command {
 
 }  // namespace
 
+void readSettingsForReader() { readReaderSettings(); }
+
 void registerReaderCommands(CommandRegistry& registry) {
   registry.add(std::make_unique<ReadCommand>());
   registry.add(std::make_unique<SynchCommand>());

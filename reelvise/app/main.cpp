@@ -34,7 +34,6 @@ int run(QApplication& app) {
   if (!BindEngineOrExplain()) {
     return 0;
   }
-  QuitOnTerminationSignals();
   // A splash-screen window has no task-bar button of its own.
   auto splash = std::make_unique<TfrmSplash>();
   splash->show();
@@ -60,6 +59,7 @@ int run(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QuitOnTerminationSignals();
   try {
     return run(app);
   } catch (const std::exception& error) {

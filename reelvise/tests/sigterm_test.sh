@@ -4,14 +4,26 @@
 set -u
 program=$1
 failed=0
-for delay in 1 3.5; do
+
+# True once the process catches SIGTERM (bit 15 of its caught-signal mask).
+catches_sigterm() {
+  local mask
+  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
+  [[ -n $mask ]] && (( (16#$mask >> 14) & 1 ))
+}
+
+for delay in 0.5 3.5; do
   QT_QPA_PLATFORM=offscreen "$program" &
   pid=$!
+  for _ in {1..200}; do
+    catches_sigterm "$pid" && break
+    sleep 0.05
+  done
   sleep "$delay"
   kill -TERM "$pid"
   wait "$pid"
   rc=$?
-  echo "SIGTERM after ${delay} s: exit code $rc"
+  echo "SIGTERM ${delay} s after the handler was in place: exit code $rc"
   [[ $rc -eq 0 ]] || failed=1
 done
 exit "$failed"

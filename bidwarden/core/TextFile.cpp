@@ -2,11 +2,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include "core/Error.h"
+#include "core/SafeFile.h"
 #include "platform/Cp1252.h"
 
 namespace bw {
@@ -26,11 +27,16 @@ Error fileError(QFileDevice::FileError error, const QString& path) {
 }  // namespace
 
 void writeTextFile(const QString& path, const QString& text, FileAccess access) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) throw fileError(file.error(), path);
-  if (access == FileAccess::OwnerOnly) file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  const QByteArray bytes = toCp1252(text);
-  if (file.write(bytes) != bytes.size() || !file.commit()) throw fileError(file.error(), path);
+  // Every write is checked: a short write on a full disk must not pass for a
+  // complete file (a save file's commit accepts one).
+  mode_t mode = 0600;
+  if (access == FileAccess::Shared) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (const int failure = replaceFileContents(path, toCp1252(text), mode))
+    throw writeError(failure, QStringLiteral("TextFile"));
 }
 
 void appendTextFile(const QString& path, const QString& text, FileAccess access) {

@@ -5,7 +5,7 @@
 #include "list/AuctionRecord.h"
 #include "list/Auctions.h"
 #include "list/ListViews.h"
-#include "list/SafeFile.h"
+#include "core/SafeFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "settings/LogIt.h"

@@ -3,12 +3,11 @@
 #include <QLocale>
 #include <algorithm>
 #include <numeric>
-#include <sys/stat.h>
 #include "core/Error.h"
 #include "core/Format.h"
 #include "list/Auctions.h"
 #include "list/FileDateTime.h"
-#include "list/SafeFile.h"
+#include "core/TextFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "settings/LogIt.h"
@@ -137,10 +136,7 @@ bool Auctions::ExportToExcel(const QString& path) {
       ++written;
     }
     // An export is an ordinary file for other programs to read.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (const int failure = replaceFileContents(path, toCp1252(text), 0666 & ~mask))
-      throw writeError(failure, source);
+    writeTextFile(path, text, FileAccess::Shared);
     LogIt(source, QStringLiteral("Finished exporting file. ") +
                       formatNumber(written, QStringLiteral("###,###,##0")) +
                       QStringLiteral(" records written"));

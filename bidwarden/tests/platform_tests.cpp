@@ -152,7 +152,9 @@ TEST(SystemClock, CorrectionMovesLocalNow) {
 }  // namespace
 }  // namespace bw
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 #include "core/Error.h"
 #include "core/TextFile.h"
 
@@ -184,6 +186,30 @@ TEST(TextFile, FailuresAreNumberedErrors) {
   }
   EXPECT_THROW(writeTextFile(dir.filePath("no/folder/x.dat"), "x", FileAccess::Shared), Error);
   EXPECT_THROW(appendTextFile(dir.filePath("no/folder/x.dat"), "x", FileAccess::Shared), Error);
+}
+
+// A disk that fills up half-way: the write fails and the old file stays.
+TEST(TextFile, AShortWriteFailsAndKeepsTheOldFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("BidWarden.log");
+  writeTextFile(path, "old\r\n", FileAccess::OwnerOnly);
+  struct rlimit saved {};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  struct rlimit small = saved;
+  small.rlim_cur = 1500;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  bool failed = false;
+  try {
+    writeTextFile(path, QString(3000, QLatin1Char('x')), FileAccess::OwnerOnly);
+  } catch (const Error&) {
+    failed = true;
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(readAll(path), "old\r\n");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"BidWarden.log"});
 }
 
 }  // namespace

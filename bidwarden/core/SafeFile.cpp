@@ -1,4 +1,4 @@
-#include "list/SafeFile.h"
+#include "core/SafeFile.h"
 
 #include <QFile>
 #include "core/Error.h"

@@ -140,6 +140,9 @@ bool Simulator::start(int port) {
     if (server->port <= 0) return false;
     Server *raw = server.get();
     server->thread = std::thread([raw] { raw->http.listen_after_bind(); });
+    // A stop that comes before the listening loop runs would be lost and
+    // leave the loop running for ever, so start returns only once it runs.
+    while (!raw->http.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     server_ = std::move(server);
     return true;
 }

@@ -210,3 +210,18 @@ TEST(Faults, EmptyFirewallDroppedAndSlowAnswers) {
 }
 
 } // namespace
+
+namespace {
+
+// A test that starts the simulator and stops it without a single request
+// must not hang in the stop.
+TEST(Lifecycle, StopRightAfterStartReturns) {
+    marketsim::ManualClock clock(testing_support::kStartMs);
+    for (int round = 0; round < 20; ++round) {
+        auto sim = marketsim::Simulator::fromJson("{}", clock);
+        ASSERT_TRUE(sim->start(0));
+        sim->stop();
+    }
+}
+
+} // namespace

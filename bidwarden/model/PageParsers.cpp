@@ -30,11 +30,14 @@ qsizetype firstDigit(const QString& text) {
 }
 
 // The marker that the currency and the approximate US-dollar price start
-// from; -1 when the head has none of them.
+// from; -1 when the head has none of them. An auction without bids shows
+// only its starting bid, which names the currency as well: without it a
+// pound auction read as dollars at the approximate dollar price.
 qsizetype currencyMarker(const PageText& head) {
   qsizetype p = head.text.indexOf(QLatin1String("Currently"));
   if (p < 0) p = head.upper.indexOf(QLatin1String("CURRENT BID"));
   if (p < 0) p = head.upper.indexOf(QLatin1String(" PRICE"));
+  if (p < 0) p = head.upper.indexOf(QLatin1String("STARTING BID"));
   return p;
 }
 
@@ -126,6 +129,10 @@ QString GetEbayPrice(const PageText& head, const QString& currency, QChar decima
     const QString& text = head.text;
     qsizetype p = text.indexOf(QLatin1String("Currently"));
     if (p < 0) p = head.upper.indexOf(QLatin1String("CURRENT BID"));
+    // Before the first "US $", which on a foreign auction without bids is the
+    // approximate dollar price; searching the currency code from there found
+    // the bid increment instead of the starting bid.
+    if (p < 0) p = head.upper.indexOf(QLatin1String("STARTING BID"));
     if (p < 0) p = text.indexOf(QLatin1String("US $"));
     if (p < 0) p = head.upper.indexOf(QLatin1String(" PRICE"));
     if (p < 0) p = text.indexOf(QLatin1String("</title>"));

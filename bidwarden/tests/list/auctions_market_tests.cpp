@@ -64,6 +64,8 @@ TEST_F(AuctionsMarketTest, UpdateAllReadsEveryPageAndMarksTheOneThatFailed) {
   const Auction& watch = *list.Item(QStringLiteral("4003"));
   EXPECT_FALSE(watch.LastRefreshFailed());
   EXPECT_EQ(watch.Description(), QStringLiteral("Silver Pocket Watch"));
+  EXPECT_EQ(watch.AuctionCurrency(), QStringLiteral("GBP"));
+  EXPECT_EQ(watch.CurrentPrice(), Money::fromTenThousandths(400000));
   EXPECT_EQ(views.pumps, 3);
 
   // What was read survives the save and the next load.

@@ -58,6 +58,8 @@ TEST(ParseEbayCurrency, TakesTheFirstFragmentOfTheTableAfterTheMarker) {
       {"<td>Current bid:</td><td>GBP 5.00</td>", "GBP"},
       {"<td>Buy It Now price</td><td>GBP 5.00</td>", "GBP"},
       {"<td>Amount</td><td>GBP 5.00</td>", "USD"},  // no marker
+      // No bids yet: the starting bid names the currency.
+      {"<td>Starting bid:</td><td><b>GBP 40.00</b> (approx. US $64.80)</td>", "GBP"},
       // Only 300 characters after the marker count.
       {"Currently</td><td>US $5.00</td>"
        "                                                                              "
@@ -96,6 +98,12 @@ TEST(GetEbayPrice, FollowsTheMarkersAndTheStartingBidFallback) {
       // No bids and no dollar sign: the starting bid, found in any case.
       {"<title>x</title><td>Starting Bid</td><td><B> 25.00 </B></td>", "USD", "0", "25.00"},
       {"<title>x</title><td>starting bid</td><td><b>25.00</b></td>", "USD", "0", "25.00"},
+      // A foreign auction without bids: the starting bid, not the bid
+      // increment that follows the approximate dollar price.
+      {"<td>Starting bid</td><td><b>GBP 40.00</b> (approx. US $64.80)</td>"
+       "<td>Bid increment:</td><td>GBP 1.00</td>", "GBP", "0", "40.00"},
+      {"<td>Starting bid</td><td><b>US $9.99</b></td><td>Bid increment:</td><td>US $0.50</td>", "USD", "0",
+       "9.99"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(GetEbayPrice(PageText(QString::fromUtf8(c.head)), QLatin1String(c.currency), u'.',

@@ -48,6 +48,17 @@ export BIDWARDEN_MARKETPLACE=$marketsim_address
 export BIDWARDEN_UPDATE_SERVER=$marketsim_address
 echo "Marketplace simulator (demo scenario) listens on $marketsim_address; demo account demo_bidder / demo."
 
+# BidWarden: its windows are still to come. What it can do today (reading
+# item pages, keeping its clock in step with the marketplace) is shown with
+# its command-line companion bwinspect, against the simulator, in a scratch
+# data folder so that nothing of a real one is touched.
+demo_home=build/default/run-demo
+mkdir -p "$demo_home"
+echo "BidWarden has no main window yet; bwinspect reads the demo marketplace instead (data folder $demo_home):"
+BIDWARDEN_HOME=$demo_home "$bin/bwinspect" synch | sed 's/^/  /'
+BIDWARDEN_HOME=$demo_home "$bin/bwinspect" read 3001 3002 3003 3004 |
+  awk -F= '$1 ~ /^(Item|Description|CurrentPrice|AuctionCurrency|Bids|HighBidder|TimeRemaining|EndTime)$/ {print "  " $0} /^$/ {print ""}'
+
 # Reelvise: the engine library lies beside it in the same folder.
 "$bin/Reelvise" &
 pids+=($!)

@@ -9,7 +9,6 @@ target_sources(reelvise_core PRIVATE
   core/TerminationSignals.cpp)
 target_sources(reelvise_ui PRIVATE
   ui/StartupBinding.cpp
-  ui/ImageButton.cpp
   ui/ConvertArtwork.cpp
   ui/FrmPreview.cpp
   ui/InfoDlg.cpp

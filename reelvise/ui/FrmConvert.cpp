@@ -17,7 +17,7 @@
 #include "core/ShapeRegion.h"
 #include "ui/ConvertArtwork.h"
 #include "ui/FrmPreview.h"
-#include "ui/ImageButton.h"
+#include "ui/TransparentButton.h"
 #include "ui/InfoDlg.h"
 
 namespace {
@@ -60,21 +60,23 @@ void TfrmConvert::buildControls() {
   Image1->setGeometry(QRect(QPoint(0, 0), background_.size()));
   Image1->installEventFilter(this);
 
+  // Only the dialog's own controls: the message boxes it owns keep the
+  // desktop's look (light text would vanish on their light background).
   setStyleSheet(QStringLiteral(
-      "QLabel { color: #e6edfb; background: transparent; }"
-      "QLabel#Label_Title { color: white; }"
-      "QCheckBox { background: transparent; }"
-      "QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid #9fb6dc;"
+      "TfrmConvert > QLabel { color: #e6edfb; background: transparent; }"
+      "TfrmConvert > QLabel#Label_Title { color: white; }"
+      "TfrmConvert > QCheckBox { background: transparent; }"
+      "TfrmConvert > QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid #9fb6dc;"
       " background: #f4f7fd; }"
-      "QCheckBox::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5,"
+      "TfrmConvert > QCheckBox::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5,"
       " fx:0.5, fy:0.5, stop:0 #2f7de0, stop:0.55 #2f7de0, stop:0.6 #f4f7fd); }"
-      "QLineEdit { background: #f4f7fd; color: #101828; border: 1px solid #7d97c4;"
+      "TfrmConvert > QLineEdit { background: #f4f7fd; color: #101828; border: 1px solid #7d97c4;"
       " padding: 0 2px; selection-background-color: #3b6fc4; }"
-      "QToolButton { background: #d9e3f5; border: 1px solid #7d97c4; }"
-      "QToolButton:hover { background: #eef3fc; }"
-      "QToolButton:pressed { background: #b8c8e6; }"
-      "QProgressBar { background: #0b1120; border: 1px solid #5c77a6; color: transparent; }"
-      "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      "TfrmConvert > QToolButton { background: #d9e3f5; border: 1px solid #7d97c4; }"
+      "TfrmConvert > QToolButton:hover { background: #eef3fc; }"
+      "TfrmConvert > QToolButton:pressed { background: #b8c8e6; }"
+      "TfrmConvert > QProgressBar { background: #0b1120; border: 1px solid #5c77a6; color: transparent; }"
+      "TfrmConvert > QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
       " stop:0 #8fd3ff, stop:0.5 #3a8ee6, stop:1 #1d5fb0); }"));
 
   QFont small = font();
@@ -92,7 +94,7 @@ void TfrmConvert::buildControls() {
   Label3->setFont(small);
   Label3->resize(50, 13);
 
-  TransparentButton1 = new TImageButton(this);
+  TransparentButton1 = new TTransparentButton(this);
   TransparentButton1->setObjectName(QStringLiteral("TransparentButton1"));
   TransparentButton1->setImages(artwork::closeGlyphs());
   TransparentButton1->setGeometry(298, 6, 13, 15);
@@ -109,7 +111,7 @@ void TfrmConvert::buildControls() {
   btnOpen->setGeometry(224, 28, 16, 22);
   btnOpen->setIcon(artwork::openIcon());
   btnOpen->setAutoRaise(true);
-  btnInfo = new TImageButton(this);
+  btnInfo = new TTransparentButton(this);
   btnInfo->setObjectName(QStringLiteral("btnInfo"));
   btnInfo->setImages(artwork::infoGlyphs());
   btnInfo->setGeometry(266, 26, 24, 24);
@@ -127,7 +129,7 @@ void TfrmConvert::buildControls() {
   btnSave->setGeometry(224, 54, 16, 22);
   btnSave->setIcon(artwork::saveIcon());
   btnSave->setAutoRaise(true);
-  btnConvert = new TImageButton(this);
+  btnConvert = new TTransparentButton(this);
   btnConvert->setObjectName(QStringLiteral("btnConvert"));
   btnConvert->setImages(artwork::convertGlyphs());
   btnConvert->setGeometry(247, 51, 64, 25);

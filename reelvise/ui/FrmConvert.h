@@ -14,7 +14,7 @@ class QProgressBar;
 class QTimer;
 class QToolButton;
 class TfrmPreview;
-class TImageButton;
+class TTransparentButton;
 
 // The shaped conversion dialog "Vidora Convert".  Use from the main window:
 //   frmConvert->prepareMode(mode);       // title, filters, default extension
@@ -76,15 +76,15 @@ class TfrmConvert : public QDialog, private IConvertView {
   QLabel* Label_Title;
   QCheckBox* CheckBox1;
   QLabel* Label3;
-  TImageButton* TransparentButton1;
+  TTransparentButton* TransparentButton1;
   QLabel* Label1;
   QLineEdit* Edit_InputFile;
   QToolButton* btnOpen;
-  TImageButton* btnInfo;
+  TTransparentButton* btnInfo;
   QLabel* Label2;
   QLineEdit* Edit_OutputFile;
   QToolButton* btnSave;
-  TImageButton* btnConvert;
+  TTransparentButton* btnConvert;
   QProgressBar* ProgressBar1;
   QLabel* Label_Percent;
   QTimer* Timer1;

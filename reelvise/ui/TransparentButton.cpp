@@ -1,6 +1,5 @@
 #include "ui/TransparentButton.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "core/SkinLook.h"
@@ -11,7 +10,7 @@ constexpr int kPressedFrame = 1;
 constexpr int kHoverFrame = 2;
 }  // namespace
 
-TTransparentButton::TTransparentButton(QWidget* parent) : QWidget(parent) {
+TTransparentButton::TTransparentButton(QWidget* parent) : QAbstractButton(parent) {
   setAttribute(Qt::WA_Hover);
   setCursor(Qt::PointingHandCursor);
 }
@@ -24,9 +23,17 @@ void TTransparentButton::setImages(const reelvise::ImageList& images) {
   update();
 }
 
+void TTransparentButton::setImages(const QVector<QPixmap>& images) {
+  frames_.clear();
+  for (const QPixmap& image : images) {
+    frames_.append(image.toImage());
+  }
+  update();
+}
+
 int TTransparentButton::shownFrame() const {
   int frame = kRestFrame;
-  if (pressed_ && hover_) {
+  if (isDown()) {
     frame = kPressedFrame;
   } else if (hover_) {
     frame = kHoverFrame;
@@ -43,7 +50,10 @@ void TTransparentButton::paintEvent(QPaintEvent*) {
     return;
   }
   QPainter painter(this);
-  painter.drawImage(0, 0, frames_.at(frame));
+  if (!isEnabled()) {
+    painter.setOpacity(0.4);
+  }
+  painter.drawImage(rect(), frames_.at(frame));
 }
 
 void TTransparentButton::enterEvent(QEnterEvent*) {
@@ -54,24 +64,4 @@ void TTransparentButton::enterEvent(QEnterEvent*) {
 void TTransparentButton::leaveEvent(QEvent*) {
   hover_ = false;
   update();
-}
-
-void TTransparentButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    pressed_ = true;
-    hover_ = rect().contains(event->position().toPoint());
-    update();
-  }
-}
-
-void TTransparentButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) {
-    return;
-  }
-  pressed_ = false;
-  const bool inside = rect().contains(event->position().toPoint());
-  update();
-  if (inside) {
-    emit clicked();
-  }
 }

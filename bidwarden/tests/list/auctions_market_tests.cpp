@@ -1,9 +1,7 @@
 // The list against the marketplace simulator over real HTTP.
 #include <gtest/gtest.h>
 #include "ListTestSupport.h"
-#include "marketsim/Simulator.h"
-#include "platform/HttpClient.h"
-#include "support/TestDoubles.h"
+#include "support/SimulatedMarketplace.h"
 
 namespace bw::test {
 namespace {
@@ -22,24 +20,10 @@ const char* const kScenario = R"({
 
 class AuctionsMarketTest : public ::testing::Test {
  protected:
-  AuctionsMarketTest()
-      : clock(1765458000000LL),  // 2025-12-11 13:00:00 UTC
-        simulator(marketsim::Simulator::fromJson(kScenario, clock)) {
-    if (!simulator->start(0)) throw std::runtime_error("simulator did not start");
-    env.settings.setValue(QStringLiteral("Servers"), QStringLiteral("Marketplace"),
-                          QString::fromStdString(simulator->baseUrl()));
-    Services real = services();
-    real.http = &http;
-    realHttp = std::make_unique<ScopedServices>(real);
-  }
-  ~AuctionsMarketTest() override { simulator->stop(); }
   QString path() const { return env.dataFolder() + QStringLiteral("Auctions.dat"); }
 
-  TestEnvironment env;
-  marketsim::ManualClock clock;
-  std::unique_ptr<marketsim::Simulator> simulator;
-  CurlHttpClient http;
-  std::unique_ptr<ScopedServices> realHttp;
+  SimulatedMarketplace market{kScenario};
+  TestEnvironment& env = market.env;
   RecordingViews views;
 };
 

@@ -8,7 +8,7 @@
 #include "ReaderTestSupport.h"
 #include "core/DateReader.h"
 #include "core/ProcessState.h"
-#include "SimulatedMarketplace.h"
+#include "support/SimulatedMarketplace.h"
 #include "model/Auction.h"
 #include "model/ItemPageReader.h"
 #include "support/TestDoubles.h"
